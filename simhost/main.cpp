@@ -1,0 +1,63 @@
+// The simulated host's command-line program. It loads the plug-in module the way the real
+// host does and prints what a user of the host would see of it.
+//
+//   VARLUNE [--host-version HEX] [PLUGIN]
+//
+// PLUGIN defaults to the plug-in module next to this program.
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "simhost/Handshake.h"
+#include "simhost/PluginModule.h"
+#include "simhost/SimHost.h"
+
+namespace {
+
+std::string DefaultPluginPath(const char* programPath) {
+    std::string path = programPath ? programPath : "";
+    size_t slash = path.find_last_of("/\\");
+    std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+    return folder + "/" + NK_PLUGIN_FILE_NAME;
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: VARLUNE [--host-version HEX] [PLUGIN]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    uint32_t hostVersion = 0x12050000;
+    std::string pluginPath = DefaultPluginPath(argv[0]);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--host-version") == 0 && i + 1 < argc)
+            hostVersion = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 16));
+        else if (argv[i][0] == '-')
+            return Usage();
+        else
+            pluginPath = argv[i];
+    }
+
+    std::printf("Varlune, simulated host (%s build)\n", NK_BUILD_KIND);
+    SimHost host(hostVersion);
+    PluginModule plugin(pluginPath);
+    if (!plugin.Loaded()) {
+        std::printf("The plug-in %s could not be loaded.\n", pluginPath.c_str());
+        return 1;
+    }
+    if (!plugin.Usable()) {
+        std::printf("%s is not a plug-in; it lacks:", pluginPath.c_str());
+        for (const std::string& name : plugin.MissingEntryPoints())
+            std::printf(" %s", name.c_str());
+        std::printf("\n");
+        return 1;
+    }
+    std::fputs(FormatHandshake(RunHandshake(plugin, hostVersion), pluginPath).c_str(), stdout);
+    plugin.Terminate();
+    std::printf("  Terminate called; the plug-in is unloaded.\n");
+    return 0;
+}

@@ -1,0 +1,49 @@
+# The Windows suite runs under Wine. The unit test program exports the host functions, so the
+# same program is the host when it runs under the name VARLUNE.exe or KESTRIN.exe, and no host
+# at all under its own name. Each copy gets the plug-in DLL beside it.
+set(NK_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
+set(NK_WINE_ENVIRONMENT
+    "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix"
+    "WINEARCH=win32"
+    "WINEDEBUG=-all"
+    "WINEDLLOVERRIDES=mscoree,mshtml=")
+
+add_custom_command(TARGET unit_tests POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${NK_WINE_DIR}/as-varlune ${NK_WINE_DIR}/as-kestrin
+          ${NK_WINE_DIR}/without-host
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:unit_tests> ${NK_WINE_DIR}/as-varlune/VARLUNE.exe
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:unit_tests> ${NK_WINE_DIR}/as-kestrin/KESTRIN.exe
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:unit_tests> ${NK_WINE_DIR}/without-host/unit_tests.exe
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:QMStaffSetPanel> ${NK_WINE_DIR}/as-varlune/
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:QMStaffSetPanel> ${NK_WINE_DIR}/as-kestrin/
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:QMStaffSetPanel> ${NK_WINE_DIR}/without-host/
+  VERBATIM)
+
+function(nk_wine_test name directory program expectHost)
+  add_test(NAME ${name} COMMAND ${WINE_PROGRAM} ${program} ${ARGN}
+           WORKING_DIRECTORY ${NK_WINE_DIR}/${directory})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "${NK_WINE_ENVIRONMENT};NK_EXPECT_HOST=${expectHost}" TIMEOUT 600)
+endfunction()
+
+if(NOT WINE_PROGRAM)
+  # CI must not pass without the Windows suite; ./run installs Wine before it configures.
+  add_test(NAME windows_suite_needs_wine COMMAND ${CMAKE_COMMAND} -E false)
+  return()
+endif()
+
+nk_wine_test(windows_unit_tests as-varlune VARLUNE.exe VARLUNE)
+nk_wine_test(windows_binding_kestrin as-kestrin KESTRIN.exe KESTRIN
+             --gtest_filter=WindowsHostBinding.*)
+nk_wine_test(windows_binding_without_host without-host unit_tests.exe NONE
+             --gtest_filter=WindowsHostBinding.*)
+
+add_test(NAME windows_dll_exports
+         COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows/check-dll-exports.sh
+                 ${CMAKE_OBJDUMP} $<TARGET_FILE:QMStaffSetPanel>)
+
+add_test(NAME windows_demo_handshake COMMAND ${WINE_PROGRAM} $<TARGET_FILE:VARLUNE>
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+set_tests_properties(windows_demo_handshake PROPERTIES
+  ENVIRONMENT "${NK_WINE_ENVIRONMENT}"
+  PASS_REGULAR_EXPRESSION "Menu text: +\"QM Staff Set Panel\\.\\.\\.\"")

@@ -19,8 +19,9 @@ namespace {
 std::string DefaultPluginPath(const char* programPath) {
     std::string path = programPath ? programPath : "";
     size_t slash = path.find_last_of("/\\");
-    std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-    return folder + "/" + NK_PLUGIN_FILE_NAME;
+    if (slash == std::string::npos)
+        return NK_PLUGIN_FILE_NAME;
+    return path.substr(0, slash + 1) + NK_PLUGIN_FILE_NAME;
 }
 
 int Usage() {

@@ -1,0 +1,5 @@
+#include "framework/core/NKStrings.h"
+
+const char* NKStrings::ClassName() const {
+    return "NKStrings";
+}

@@ -1,0 +1,45 @@
+// A document's records as the host keeps them: byte blocks addressed by type tag, item number
+// and sub-number, walked in (item, sub) order.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+using Bytes = std::vector<unsigned char>;
+
+struct RecordAddress {
+    uint32_t tag;
+    int16_t item;
+    int16_t sub;
+    bool operator<(const RecordAddress& o) const {
+        return std::tie(tag, item, sub) < std::tie(o.tag, o.item, o.sub);
+    }
+    bool operator==(const RecordAddress& o) const {
+        return tag == o.tag && item == o.item && sub == o.sub;
+    }
+};
+
+class RecordStore {
+public:
+    const Bytes* Find(const RecordAddress& address) const;
+    // Stores the block, replacing a record at that address.
+    void Put(const RecordAddress& address, Bytes bytes);
+    bool Erase(const RecordAddress& address);
+    // The first record of the tag after the given item and sub-number.
+    std::optional<RecordAddress> Next(const RecordAddress& after) const;
+    // Item -1 asks for a new item number (one above the highest, at least 1, sub-number 0);
+    // sub-number -1 for the next sub-number of the item. Gives the address used.
+    std::optional<RecordAddress> Create(RecordAddress requested, Bytes bytes);
+    // Every record of a tag and item, in sub-number order.
+    std::vector<std::pair<int16_t, Bytes>> ItemRecords(uint32_t tag, int16_t item) const;
+    std::vector<RecordAddress> AddressesOf(uint32_t tag) const;
+
+    bool operator==(const RecordStore& o) const { return records_ == o.records_; }
+    bool operator!=(const RecordStore& o) const { return !(*this == o); }
+
+private:
+    std::map<RecordAddress, Bytes> records_;
+};

@@ -116,12 +116,12 @@ constexpr int32_t kNoOptions = 0;
 
 } // namespace
 
-int32_t NX_LoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint32_t version) {
+int32_t HostLoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint32_t version) {
     return CallHost<int16_t>(kLoadEData, 0, tag, key, buffer, size, version);
 }
 
-int32_t NX_SaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
-                     uint32_t version) {
+int32_t HostSaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
+                      uint32_t version) {
     return CallHost<int16_t>(kSaveEData, 0, tag, key, buffer, size, version);
 }
 

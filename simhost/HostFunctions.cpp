@@ -1,8 +1,12 @@
 #include "simhost/HostFunctions.h"
 
+#include <algorithm>
+#include <cstring>
 #include <type_traits>
 
+#include "simhost/RecordLayouts.h"
 #include "simhost/SimHost.h"
+#include "simhost/StaffNames.h"
 
 namespace {
 
@@ -13,21 +17,65 @@ template <typename T> int64_t Logged(T value) {
         return static_cast<int64_t>(value);
 }
 
-// Logs the call with the current host and gives its answer: a scripted result if the test
-// asked for one, else what this host does for the function. Without a host, every call fails.
-template <typename... Args> int32_t Answer(const char* function, int32_t result, Args... args) {
+// Logs the call with the current host and gives its answer: 0 for an injected failure, a
+// scripted result if a test asked for one, else what the behaviour does with the host.
+// Without a host, every call fails.
+template <typename Behaviour, typename... Args>
+int32_t Serve(const char* function, Behaviour behaviour, Args... args) {
     SimHost* host = SimHost::Current();
     if (!host)
         return 0;
     host->Log().Record(HostCall{function, {Logged(args)...}});
+    if (host->ConsumeInjectedFailure(function))
+        return 0;
     if (auto scripted = host->ScriptedResult(function))
         return *scripted;
-    return result;
+    return behaviour(*host);
 }
 
-// The host functions that documents, dialogs and edits will serve do not serve anything yet:
-// they are present, logged, and answer failure.
+template <typename... Args> int32_t Answer(const char* function, int32_t result, Args... args) {
+    return Serve(function, [result](SimHost&) { return result; }, args...);
+}
+
+// The host functions that dialogs and edits will serve do not serve anything yet: they are
+// present, logged, and answer failure.
 constexpr int32_t kNotServed = 0;
+
+// The 8-byte record key: item and sub-number, then four bytes the host carries along.
+int16_t KeyItem(const void* key) {
+    int16_t item;
+    std::memcpy(&item, key, 2); // little-endian hosts only, as the host itself
+    return item;
+}
+int16_t KeySub(const void* key) {
+    int16_t sub;
+    std::memcpy(&sub, static_cast<const unsigned char*>(key) + 2, 2);
+    return sub;
+}
+void SetKey(void* key, const RecordAddress& address) {
+    std::memcpy(key, &address.item, 2);
+    std::memcpy(static_cast<unsigned char*>(key) + 2, &address.sub, 2);
+}
+
+// The document and record store a record call works on, or null when the call must fail:
+// no document, no key, or a format version this host does not exchange the type in.
+RecordStore* StoreForCall(SimHost& host, uint32_t tag, const void* key, uint32_t version) {
+    SimDocument* document = host.CurrentDocument();
+    if (!document || !key)
+        return nullptr;
+    auto expected = ExpectedRecordVersion(tag, host.Version());
+    if (expected && *expected != version)
+        return nullptr;
+    return &document->StoreFor(tag);
+}
+
+std::vector<ListEntry> CurrentList(SimHost& host, int32_t listItem) {
+    SimDocument* document = host.CurrentDocument();
+    if (!document)
+        return {};
+    return ReadStaffList(document->PartRecords(document->CurrentPart()),
+                         static_cast<int16_t>(listItem));
+}
 
 } // namespace
 
@@ -35,30 +83,78 @@ extern "C" {
 
 int16_t WINAPI Host_NX_LoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size,
                                  uint32_t version) {
-    return static_cast<int16_t>(
-        Answer("NX_LoadEData", kNotServed, tag, key, buffer, size, version));
+    auto load = [=](SimHost& host) -> int32_t {
+        RecordStore* store = StoreForCall(host, tag, key, version);
+        if (!store || !size)
+            return 0;
+        const Bytes* record = store->Find({tag, KeyItem(key), KeySub(key)});
+        if (!record)
+            return 0;
+        auto recordSize = static_cast<uint32_t>(record->size());
+        if (buffer) {
+            if (*size < recordSize && !host.OverReportingLoads()) {
+                *size = recordSize;
+                return 0;
+            }
+            std::memcpy(buffer, record->data(), std::min(*size, recordSize));
+        }
+        *size = recordSize;
+        return 1;
+    };
+    return static_cast<int16_t>(Serve("NX_LoadEData", load, tag, key, buffer, size, version));
 }
 
 int16_t WINAPI Host_NX_SaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
                                  uint32_t version) {
-    return static_cast<int16_t>(
-        Answer("NX_SaveEData", kNotServed, tag, key, buffer, size, version));
+    auto save = [=](SimHost& host) -> int32_t {
+        RecordStore* store = StoreForCall(host, tag, key, version);
+        if (!store || !buffer)
+            return 0;
+        const auto* bytes = static_cast<const unsigned char*>(buffer);
+        store->Put({tag, KeyItem(key), KeySub(key)}, Bytes(bytes, bytes + size));
+        return 1;
+    };
+    return static_cast<int16_t>(Serve("NX_SaveEData", save, tag, key, buffer, size, version));
 }
 
 int16_t WINAPI Host_NX_CreateEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
                                    uint32_t version) {
+    auto create = [=](SimHost& host) -> int32_t {
+        RecordStore* store = StoreForCall(host, tag, key, version);
+        if (!store || !buffer)
+            return 0;
+        const auto* bytes = static_cast<const unsigned char*>(buffer);
+        auto created = store->Create({tag, KeyItem(key), KeySub(key)}, Bytes(bytes, bytes + size));
+        if (!created)
+            return 0;
+        SetKey(key, *created);
+        return 1;
+    };
     return static_cast<int16_t>(
-        Answer("NX_CreateEData", kNotServed, tag, key, buffer, size, version));
+        Serve("NX_CreateEData", create, tag, key, buffer, size, version));
 }
 
 int16_t WINAPI Host_NX_DeleteEData(uint32_t tag, void* key, uint32_t version) {
-    return static_cast<int16_t>(Answer("NX_DeleteEData", kNotServed, tag, key, version));
+    auto erase = [=](SimHost& host) -> int32_t {
+        RecordStore* store = StoreForCall(host, tag, key, version);
+        return store && store->Erase({tag, KeyItem(key), KeySub(key)}) ? 1 : 0;
+    };
+    return static_cast<int16_t>(Serve("NX_DeleteEData", erase, tag, key, version));
 }
 
 int16_t WINAPI Host_NX_NextEData(uint32_t tag, void* key, uint32_t zero1, uint32_t zero2,
                                  uint32_t version) {
-    return static_cast<int16_t>(
-        Answer("NX_NextEData", kNotServed, tag, key, zero1, zero2, version));
+    auto next = [=](SimHost& host) -> int32_t {
+        RecordStore* store = StoreForCall(host, tag, key, version);
+        if (!store)
+            return 0;
+        auto found = store->Next({tag, KeyItem(key), KeySub(key)});
+        if (!found)
+            return 0;
+        SetKey(key, *found);
+        return 1;
+    };
+    return static_cast<int16_t>(Serve("NX_NextEData", next, tag, key, zero1, zero2, version));
 }
 
 int32_t WINAPI Host_NX_Dialog(int32_t templateId, SimDialogCallback callback, HWND parent,
@@ -107,12 +203,24 @@ int32_t WINAPI Host_NX_SetDlgString_UTF16(HWND dialog, int32_t id, const char16_
 }
 
 int16_t WINAPI Host_NX_SlotToInst(int32_t slot, int32_t listItem, uint32_t apiVersion) {
-    return static_cast<int16_t>(Answer("NX_SlotToInst", kNotServed, slot, listItem, apiVersion));
+    auto slotToStaff = [=](SimHost& host) -> int32_t {
+        std::vector<ListEntry> list = CurrentList(host, listItem);
+        if (slot < 1 || slot > static_cast<int32_t>(list.size()))
+            return 0;
+        return list[static_cast<size_t>(slot - 1)].staff;
+    };
+    return static_cast<int16_t>(Serve("NX_SlotToInst", slotToStaff, slot, listItem, apiVersion));
 }
 
 int16_t WINAPI Host_NX_InstToSlot(int32_t staff, int32_t listItem, uint32_t apiVersion) {
-    return static_cast<int16_t>(
-        Answer("NX_InstToSlot", kNotServed, staff, listItem, apiVersion));
+    auto staffToSlot = [=](SimHost& host) -> int32_t {
+        std::vector<ListEntry> list = CurrentList(host, listItem);
+        for (size_t i = 0; i < list.size(); ++i)
+            if (list[i].staff == staff)
+                return static_cast<int32_t>(i + 1);
+        return 0;
+    };
+    return static_cast<int16_t>(Serve("NX_InstToSlot", staffToSlot, staff, listItem, apiVersion));
 }
 
 int16_t WINAPI Host_NX_GetCurERegions(void* value4, void* region, void* secondRegion,
@@ -126,7 +234,11 @@ void WINAPI Host_NX_RedrawMusic(void* region, uint32_t apiVersion) {
 }
 
 int16_t WINAPI Host_NX_GetCurrentTavrinDocument(uint32_t apiVersion) {
-    return static_cast<int16_t>(Answer("NX_GetCurrentTavrinDocument", kNotServed, apiVersion));
+    auto current = [](SimHost& host) -> int32_t {
+        SimDocument* document = host.CurrentDocument();
+        return document ? document->Id() : 0;
+    };
+    return static_cast<int16_t>(Serve("NX_GetCurrentTavrinDocument", current, apiVersion));
 }
 
 int32_t WINAPI Host_NX_GetVarlunePath(int32_t kind, void* path, uint32_t apiVersion) {
@@ -159,17 +271,40 @@ HWND WINAPI Host_NX_GetCurrentWindow(uint32_t apiVersion) {
 }
 
 int32_t WINAPI Host_NX_GetCurrentPartID(uint32_t apiVersion) {
-    return Answer("NX_GetCurrentPartID", kNotServed, apiVersion);
+    auto current = [](SimHost& host) -> int32_t {
+        SimDocument* document = host.CurrentDocument();
+        return document ? document->CurrentPart() : 0;
+    };
+    return Serve("NX_GetCurrentPartID", current, apiVersion);
 }
 
 void WINAPI Host_NX_SetCurrentPartID(int32_t partId, uint32_t apiVersion) {
-    Answer("NX_SetCurrentPartID", kNotServed, partId, apiVersion);
+    auto setPart = [=](SimHost& host) -> int32_t {
+        SimDocument* document = host.CurrentDocument();
+        return document && document->SetCurrentPart(static_cast<int16_t>(partId));
+    };
+    Serve("NX_SetCurrentPartID", setPart, partId, apiVersion);
 }
 
 int32_t WINAPI Host_NX_AutoNumberedName_UTF16(int32_t nameTextBlock, int32_t staff,
                                               char16_t* name, int32_t capacity, int32_t options,
                                               uint32_t apiVersion) {
-    return Answer("NX_AutoNumberedName_UTF16", kNotServed, nameTextBlock, staff, name, capacity,
-                  options, apiVersion);
+    auto numberedName = [=](SimHost& host) -> int32_t {
+        SimDocument* document = host.CurrentDocument();
+        if (!document || !name || capacity < 1 || host.NumberedNamesFail())
+            return 0;
+        auto text = NumberedStaffName(*document, host.Version(),
+                                      static_cast<int16_t>(nameTextBlock),
+                                      static_cast<int16_t>(staff));
+        if (!text)
+            return 0;
+        std::u16string units = Utf8ToUtf16(*text);
+        size_t count = std::min(units.size(), static_cast<size_t>(capacity - 1));
+        std::copy(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(count), name);
+        name[count] = 0;
+        return 1;
+    };
+    return Serve("NX_AutoNumberedName_UTF16", numberedName, nameTextBlock, staff, name, capacity,
+                 options, apiVersion);
 }
 }

@@ -1,5 +1,7 @@
 #include "simhost/SimHost.h"
 
+#include <algorithm>
+
 namespace {
 SimHost* currentHost = nullptr;
 }
@@ -27,4 +29,47 @@ std::optional<int32_t> SimHost::ScriptedResult(const std::string& function) cons
     if (it == scriptedResults_.end())
         return std::nullopt;
     return it->second;
+}
+
+SimDocument& SimHost::AddDocument(const std::string& title) {
+    auto id = static_cast<int16_t>(documents_.size() + 1);
+    documents_.push_back(std::make_unique<SimDocument>(id, title));
+    if (currentDocument_ == 0)
+        currentDocument_ = id;
+    return *documents_.back();
+}
+
+SimDocument* SimHost::FindDocument(int16_t id) {
+    for (auto& document : documents_)
+        if (document->Id() == id)
+            return document.get();
+    return nullptr;
+}
+
+SimDocument* SimHost::CurrentDocument() { return FindDocument(currentDocument_); }
+
+bool SimHost::SwitchToDocument(int16_t id) {
+    if (!FindDocument(id))
+        return false;
+    currentDocument_ = id;
+    return true;
+}
+
+void SimHost::FailCall(const std::vector<std::string>& functions, int nth) {
+    failures_.push_back({functions, nth});
+}
+
+bool SimHost::ConsumeInjectedFailure(const std::string& function) {
+    bool fail = false;
+    for (InjectedFailure& failure : failures_) {
+        if (std::find(failure.functions.begin(), failure.functions.end(), function) ==
+            failure.functions.end())
+            continue;
+        if (--failure.callsToGo == 0)
+            fail = true;
+    }
+    failures_.erase(std::remove_if(failures_.begin(), failures_.end(),
+                                   [](const InjectedFailure& f) { return f.callsToGo <= 0; }),
+                    failures_.end());
+    return fail;
 }

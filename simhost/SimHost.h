@@ -4,11 +4,14 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "simhost/CallLog.h"
 #include "simhost/HostModule.h"
+#include "simhost/SimDocument.h"
 
 class SimHost {
 public:
@@ -30,6 +33,27 @@ public:
 
     CallLog& Log() { return log_; }
 
+    // Documents. The first one added becomes current.
+    SimDocument& AddDocument(const std::string& title);
+    SimDocument* CurrentDocument();
+    SimDocument* FindDocument(int16_t id);
+    bool SwitchToDocument(int16_t id);
+
+    // Fault injection: the nth call from now (1 for the next) of any of these host functions
+    // fails, answering 0 and changing nothing. Several injections may be pending at once.
+    void FailCall(const std::vector<std::string>& functions, int nth);
+    // True when this call of the function is one that must fail; counts the call.
+    bool ConsumeInjectedFailure(const std::string& function);
+
+    // The host's numbered staff names can be told to fail, as they do for some staves.
+    void SetNumberedNamesFail(bool fail) { numberedNamesFail_ = fail; }
+    bool NumberedNamesFail() const { return numberedNamesFail_; }
+
+    // A careless host: a load into a buffer smaller than the record fills the buffer and
+    // reports the record's full size as success, instead of refusing.
+    void SetOverReportingLoads(bool on) { overReportingLoads_ = on; }
+    bool OverReportingLoads() const { return overReportingLoads_; }
+
     // Makes every later call of the named host function answer this value. Results of host
     // functions without a result are not affected.
     void ScriptResult(const std::string& function, int32_t result);
@@ -39,6 +63,15 @@ private:
     uint32_t version_;
     CallLog log_;
     std::map<std::string, int32_t> scriptedResults_;
+    std::vector<std::unique_ptr<SimDocument>> documents_;
+    int16_t currentDocument_ = 0;
+    struct InjectedFailure {
+        std::vector<std::string> functions;
+        int callsToGo;
+    };
+    std::vector<InjectedFailure> failures_;
+    bool numberedNamesFail_ = false;
+    bool overReportingLoads_ = false;
     SimHost* previous_;
     bool presented_;
 };

@@ -1,0 +1,47 @@
+// The simulated host's own rules, on which every test through it relies: how records are
+// created, walked and compared, and what the sample score holds.
+#include <gtest/gtest.h>
+
+#include "simhost/RecordLayouts.h"
+#include "simhost/SampleScore.h"
+#include "simhost/StaffNames.h"
+
+TEST(SimulatedHost, RecordStoreNumbersNewRecordsAndWalksInKeyOrder) {
+    RecordStore store;
+    const uint32_t tag = SimTag("SODT");
+    EXPECT_EQ((RecordAddress{tag, 1, 0}), *store.Create({tag, -1, -1}, {1}));
+    store.Put({tag, 4, 0}, {4});
+    EXPECT_EQ((RecordAddress{tag, 5, 0}), *store.Create({tag, -1, -1}, {5}));
+    EXPECT_FALSE(store.Create({tag, 4, 0}, {9})) << "an explicit key that exists is refused";
+
+    const uint32_t list = SimTag("SOIu");
+    EXPECT_EQ((RecordAddress{list, -36, 0}), *store.Create({list, -36, -1}, {}));
+    EXPECT_EQ((RecordAddress{list, -36, 1}), *store.Create({list, -36, -1}, {}));
+
+    std::vector<int16_t> walked;
+    for (auto at = store.Next({tag, 0, 0}); at; at = store.Next(*at))
+        walked.push_back(at->item);
+    EXPECT_EQ((std::vector<int16_t>{1, 4, 5}), walked) << "the walk stays within the tag";
+
+    RecordStore copy = store;
+    EXPECT_TRUE(copy == store);
+    copy.Put({tag, 4, 0}, {44});
+    EXPECT_TRUE(copy != store) << "a changed byte makes the stores differ";
+}
+
+TEST(SimulatedHost, SampleScoreKeepsStaffListsPerPartAndNumbersSharedNames) {
+    for (uint32_t version : {0x10FFFFFFu, 0x12050000u}) {
+        SimHost host(version);
+        SimDocument& score = AddSampleScore(host);
+        EXPECT_EQ(20u, ReadStaffList(score.PartRecords(0), 0).size());
+        EXPECT_EQ(1u, ReadStaffList(score.PartRecords(1), 0).size());
+        EXPECT_EQ(7u, ReadStaffList(score.PartRecords(0), kSampleNamedSet - 37).size());
+        auto strings = ReadStaffList(score.PartRecords(0), kSampleUnnamedSet - 37);
+        ASSERT_EQ(5u, strings.size());
+        EXPECT_EQ(0, strings[0].distance);
+        EXPECT_EQ((ListEntry{18, -4 * 288}), strings[4]);
+        EXPECT_EQ("Clarinet in B\u266D 2", *NumberedStaffName(score, version, 5, 5));
+        EXPECT_EQ("Oboe", *NumberedStaffName(score, version, 3, 3));
+    }
+    EXPECT_EQ("A^B \u266Fx", HostPlainText("^fontTxt(Arial)A^^B ^sharp()x^size("));
+}

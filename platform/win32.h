@@ -46,7 +46,15 @@ typedef INT_PTR(WINAPI* FARPROC)();
 #define FALSE 0
 #endif
 
+#define MB_OK 0x00000000u
+#define MB_YESNO 0x00000004u
+#define MB_ICONINFORMATION 0x00000040u
+#define IDOK 1
+#define IDYES 6
+#define IDNO 7
+
 extern "C" {
+int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName);
 HMODULE WINAPI LoadLibraryA(LPCSTR fileName);

@@ -225,12 +225,24 @@ int16_t WINAPI Host_NX_InstToSlot(int32_t staff, int32_t listItem, uint32_t apiV
 
 int16_t WINAPI Host_NX_GetCurERegions(void* value4, void* region, void* secondRegion,
                                       uint32_t apiVersion) {
+    auto regions = [=](SimHost& host) -> int32_t {
+        SimDocument* document = host.CurrentDocument();
+        if (!document || !region || !secondRegion)
+            return 0;
+        const Bytes& selection = document->SelectionRecord();
+        std::copy(selection.begin(), selection.end(), static_cast<unsigned char*>(region));
+        const Bytes& redraw = document->RedrawRecord();
+        std::copy(redraw.begin(), redraw.end(), static_cast<unsigned char*>(secondRegion));
+        if (value4)
+            std::memset(value4, 0, 4);
+        return 1;
+    };
     return static_cast<int16_t>(
-        Answer("NX_GetCurERegions", kNotServed, value4, region, secondRegion, apiVersion));
+        Serve("NX_GetCurERegions", regions, value4, region, secondRegion, apiVersion));
 }
 
 void WINAPI Host_NX_RedrawMusic(void* region, uint32_t apiVersion) {
-    Answer("NX_RedrawMusic", kNotServed, region, apiVersion);
+    Answer("NX_RedrawMusic", 1, region, apiVersion);
 }
 
 int16_t WINAPI Host_NX_GetCurrentTavrinDocument(uint32_t apiVersion) {
@@ -246,23 +258,50 @@ int32_t WINAPI Host_NX_GetVarlunePath(int32_t kind, void* path, uint32_t apiVers
 }
 
 int32_t WINAPI Host_NX_StartVarluneEdit(const char* undoText, uint32_t apiVersion) {
-    return Answer("NX_StartVarluneEdit", kNotServed, undoText, apiVersion);
+    auto start = [=](SimHost& host) -> int32_t {
+        SimDocument* document = host.CurrentDocument();
+        return document && undoText && !host.EditingDocument() && document->StartEdit(undoText);
+    };
+    return Serve("NX_StartVarluneEdit", start, undoText, apiVersion);
 }
 
 int32_t WINAPI Host_NX_StartVarluneEdit_UTF16(const char16_t* undoText, uint32_t apiVersion) {
-    return Answer("NX_StartVarluneEdit_UTF16", kNotServed, undoText, apiVersion);
+    auto start = [=](SimHost& host) -> int32_t {
+        SimDocument* document = host.CurrentDocument();
+        return document && undoText && !host.EditingDocument() &&
+               document->StartEdit(Utf16ToUtf8(undoText));
+    };
+    return Serve("NX_StartVarluneEdit_UTF16", start, undoText, apiVersion);
 }
 
 int32_t WINAPI Host_NX_EndVarluneEdit(uint32_t apiVersion) {
-    return Answer("NX_EndVarluneEdit", kNotServed, apiVersion);
+    auto end = [](SimHost& host) -> int32_t {
+        SimDocument* document = host.EditingDocument();
+        return document && document->EndEdit();
+    };
+    return Serve("NX_EndVarluneEdit", end, apiVersion);
 }
 
 void WINAPI Host_NX_CancelVarluneEdit(uint32_t apiVersion) {
-    Answer("NX_CancelVarluneEdit", kNotServed, apiVersion);
+    auto cancel = [](SimHost& host) -> int32_t {
+        SimDocument* document = host.EditingDocument();
+        return document && document->CancelEdit();
+    };
+    Serve("NX_CancelVarluneEdit", cancel, apiVersion);
 }
 
 int32_t WINAPI Host_NX_ExecuteMenuItem(int32_t command, uint32_t apiVersion) {
-    return Answer("NX_ExecuteMenuItem", kNotServed, command, apiVersion);
+    // 10611 shows all staves, 10612 to 10619 staff set 1 to 8; the host takes every other
+    // command too, without an effect the simulation shows.
+    auto execute = [=](SimHost& host) -> int32_t {
+        SimDocument* document = host.CurrentDocument();
+        if (!document)
+            return 0;
+        if (command >= 10611 && command <= 10619)
+            document->SetViewedSet(command - 10611);
+        return 1;
+    };
+    return Serve("NX_ExecuteMenuItem", execute, command, apiVersion);
 }
 
 HWND WINAPI Host_NX_GetCurrentWindow(uint32_t apiVersion) {

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "simhost/RecordStore.h"
 
@@ -42,10 +44,50 @@ public:
     Contents Snapshot() const { return {records_, parts_}; }
     void Restore(const Contents& contents);
 
+    // Undoable edits. One edit is open at a time; ending it records one undo step under its
+    // name, cancelling it puts the document back exactly as it was when it started.
+    bool StartEdit(const std::string& name);
+    bool EndEdit();
+    bool CancelEdit();
+    bool EditOpen() const { return openEdit_.has_value(); }
+    bool Undo();
+    bool Redo();
+    // Names of the steps that Undo would take back, oldest first, and of those Redo would
+    // bring back, next first.
+    std::vector<std::string> UndoHistory() const;
+    std::vector<std::string> RedoHistory() const;
+
+    // The selection, as the host's region record: staff-list item and slots, measures and
+    // positions. Measures 0 and 0 mean nothing is selected.
+    void SelectSlots(int16_t firstSlot, int16_t lastSlot, int16_t firstMeasure = 1,
+                     int16_t lastMeasure = 4, uint16_t staffList = 0);
+    void ClearSelection();
+    const std::vector<unsigned char>& SelectionRecord() const { return selection_; }
+    // The second region record the host delivers: the selected staves over whole measures.
+    const std::vector<unsigned char>& RedrawRecord() const { return redraw_; }
+
+    // The score view: 0 for all staves, or the staff set shown.
+    int ViewedSet() const { return viewedSet_; }
+    void SetViewedSet(int set) { viewedSet_ = set; }
+
 private:
     int16_t id_;
     std::string title_;
     RecordStore records_;
     std::map<int16_t, RecordStore> parts_;
     int16_t currentPart_ = 0;
+
+    struct Step {
+        std::string name;
+        Contents before, after;
+    };
+    struct OpenEdit {
+        std::string name;
+        Contents before;
+    };
+    std::optional<OpenEdit> openEdit_;
+    std::vector<Step> undo_, redo_;
+    std::vector<unsigned char> selection_ = std::vector<unsigned char>(20, 0);
+    std::vector<unsigned char> redraw_ = std::vector<unsigned char>(20, 0);
+    int viewedSet_ = 0;
 };

@@ -8,14 +8,16 @@ SimHost* currentHost = nullptr;
 
 SimHost::SimHost(uint32_t version, HostExecutable executable,
                  const std::vector<std::string>& leftOut)
-    : version_(version), previous_(currentHost),
-      presented_(PresentHostModule(executable, leftOut)) {
+    : version_(version), presented_(PresentHostModule(executable, leftOut)) {
     currentHost = this;
 }
 
+// A host replaced by a newer one leaves the newer one's presentation alone.
 SimHost::~SimHost() {
+    if (currentHost != this)
+        return;
     WithdrawHostModule();
-    currentHost = previous_;
+    currentHost = nullptr;
 }
 
 SimHost* SimHost::Current() { return currentHost; }
@@ -47,6 +49,13 @@ SimDocument* SimHost::FindDocument(int16_t id) {
 }
 
 SimDocument* SimHost::CurrentDocument() { return FindDocument(currentDocument_); }
+
+SimDocument* SimHost::EditingDocument() {
+    for (auto& document : documents_)
+        if (document->EditOpen())
+            return document.get();
+    return nullptr;
+}
 
 bool SimHost::SwitchToDocument(int16_t id) {
     if (!FindDocument(id))

@@ -1,5 +1,6 @@
-// The simulated host: the state behind the NX_ functions that the plug-in calls. One SimHost
-// is current at a time; the exported host functions act on it, and fail while there is none.
+// The simulated host: the state behind the NX_ functions that the plug-in calls. The newest
+// SimHost is the current one; the exported host functions act on it, and fail while there
+// is none.
 #pragma once
 
 #include <cstdint>
@@ -38,6 +39,8 @@ public:
     SimDocument* CurrentDocument();
     SimDocument* FindDocument(int16_t id);
     bool SwitchToDocument(int16_t id);
+    // The document whose edit is open, or null.
+    SimDocument* EditingDocument();
 
     // Fault injection: the nth call from now (1 for the next) of any of these host functions
     // fails, answering 0 and changing nothing. Several injections may be pending at once.
@@ -72,6 +75,5 @@ private:
     std::vector<InjectedFailure> failures_;
     bool numberedNamesFail_ = false;
     bool overReportingLoads_ = false;
-    SimHost* previous_;
     bool presented_;
 };

@@ -45,3 +45,28 @@ TEST(SimulatedHost, SampleScoreKeepsStaffListsPerPartAndNumbersSharedNames) {
     }
     EXPECT_EQ("A^B \u266Fx", HostPlainText("^fontTxt(Arial)A^^B ^sharp()x^size("));
 }
+
+TEST(SimulatedHost, EditsCancelExactlyAndUndoAsOneNamedStep) {
+    SimHost host(0x12050000);
+    SimDocument& score = AddSampleScore(host);
+    const SimDocument::Contents original = score.Snapshot();
+
+    ASSERT_TRUE(score.StartEdit("Staff Set Panel"));
+    EXPECT_FALSE(score.StartEdit("nested")) << "one edit at a time";
+    score.PartRecords(0).Erase({SimTag("SOIu"), kSampleNamedSet - 37, 0});
+    score.Records().Put({SimTag("SODT"), 9, 0}, {1, 2, 3});
+    ASSERT_TRUE(score.CancelEdit());
+    EXPECT_TRUE(score.Snapshot() == original);
+    EXPECT_TRUE(score.UndoHistory().empty());
+
+    ASSERT_TRUE(score.StartEdit("Staff Set Panel"));
+    score.PartRecords(0).Erase({SimTag("SOIu"), kSampleNamedSet - 37, 0});
+    ASSERT_TRUE(score.EndEdit());
+    const SimDocument::Contents changed = score.Snapshot();
+    EXPECT_EQ(std::vector<std::string>{"Staff Set Panel"}, score.UndoHistory());
+    ASSERT_TRUE(score.Undo());
+    EXPECT_TRUE(score.Snapshot() == original);
+    ASSERT_TRUE(score.Redo());
+    EXPECT_TRUE(score.Snapshot() == changed);
+    EXPECT_FALSE(score.Redo());
+}

@@ -108,6 +108,19 @@ bool __NKCollection::Add(__NKBase* element) {
     return true;
 }
 
+bool __NKCollection::InsertAt(int32_t index, __NKBase* element) {
+    if (index < 0 || index > count || !EnsureCapacity(1)) {
+        delete element;
+        return false;
+    }
+    for (int32_t i = count; i > index; --i) {
+        items[i] = items[i - 1];
+    }
+    items[index] = element;
+    ++count;
+    return true;
+}
+
 bool __NKCollection::RemoveAt(int32_t index) {
     if (index < 0 || index >= count) {
         return false;

@@ -41,6 +41,10 @@ public:
     // Add(new X) therefore never leaks.
     bool Add(__NKBase* element);
 
+    // Like Add, at the given index (0 to Count): the later elements move up by one. An
+    // index out of range refuses the element, which is deleted.
+    bool InsertAt(int32_t index, __NKBase* element);
+
     // Deletes the element and closes the gap; false, changing nothing, for a bad index.
     bool RemoveAt(int32_t index);
 

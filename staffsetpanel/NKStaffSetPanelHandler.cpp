@@ -1,0 +1,275 @@
+#include "staffsetpanel/NKStaffSetPanelHandler.h"
+
+#include <memory>
+
+#include "framework/data/NKMusicRegion.h"
+#include "framework/data/NKPart.h"
+#include "framework/data/NKSystemStaves.h"
+#include "framework/data/NKTextExpressionDefs.h"
+#include "framework/ui/NKUI.h"
+#include "shell/HostBridge.h"
+#include "staffsetpanel/StaffSetNameStore.h"
+
+namespace {
+
+// Makes the score (part 0) current for its lifetime, and the part that was current again
+// afterwards, on every path out of an operation.
+class ScorePartCurrent {
+public:
+    ScorePartCurrent() : score_(0) { score_.SwitchTo(); }
+    ~ScorePartCurrent() { score_.SwitchBack(); }
+
+private:
+    NKPart score_;
+};
+
+NKSystemStaff* NewEntry(int16_t staff, int32_t distance) {
+    auto* entry = new NKSystemStaff();
+    entry->SetStaffNumber(staff);
+    entry->SetDistance(distance);
+    return entry;
+}
+
+int32_t IndexOfStaff(const NKSystemStaves& list, int16_t staff) {
+    for (int32_t i = 0; i < list.Count(); ++i)
+        if (list.StaffAt(i)->StaffNumber() == staff)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+NKStaffSetPanelHandler::NKStaffSetPanelHandler(const NKString* name, int32_t setNumber, NKUI* ui,
+                                               NKMusicRegion* region)
+    : ui(ui), setNumber(setNumber), region(region) {
+    this->name.Assign(name);
+}
+
+bool NKStaffSetPanelHandler::Execute() {
+    switch (kind) {
+    case kMoveSetUp:
+        return SwapSets(setNumber, setNumber - 1);
+    case kMoveSetDown:
+        return SwapSets(setNumber, setNumber + 1);
+    case kDeleteSet:
+        return DeleteSet(setNumber);
+    case kAddStaves:
+        return AddStaves(setNumber);
+    case kRemoveStaves:
+        return RemoveStaves(setNumber);
+    case kCreateSet:
+        if (!CreateFromRegion(setNumber))
+            return false;
+        break;
+    case kRenameSet:
+        break;
+    default:
+        return false;
+    }
+    return name.Length() == 0 ? ClearSetName(setNumber) : SetSetName(&name, setNumber);
+}
+
+bool NKStaffSetPanelHandler::EnsureNameCategory() {
+    if (FindNameCategory() >= 0)
+        return true;
+    NKString message("To be able to save the staff set name to the document, an expression "
+                     "category named '");
+    message.AppendNarrow(kNameCategoryName);
+    message.AppendNarrow("' (exact name, without the quotes) needs to be created MANUALLY "
+                         "first, such as:\n\n1. Select 'Document/Category Designer...' in "
+                         "Varlune\n2. Create a duplicate of any category and name the "
+                         "duplicate '");
+    message.AppendNarrow(kNameCategoryName);
+    message.AppendNarrow("'.");
+    NKString caption("Category doesn't exist");
+    if (ui)
+        ui->ShowInfoText(&message, &caption);
+    return false;
+}
+
+bool NKStaffSetPanelHandler::SetSetName(const NKString* setName, int32_t set) {
+    if (!EnsureNameCategory())
+        return false;
+    const int16_t category = FindNameCategory();
+    NKTextExpressionDefs definitions;
+    definitions.LoadAll();
+    NKTextExpressionDef* record = FindNameDef(definitions, set, category);
+    std::unique_ptr<NKTextExpressionDef> created;
+    if (!record) {
+        created = std::make_unique<NKTextExpressionDef>();
+        NKString text(kNameRecordText);
+        if (!created->SaveNewText(&text))
+            return false;
+        created->SetCategory(static_cast<uint16_t>(category));
+        if (!created->SaveNew())
+            return false;
+        record = created.get();
+    }
+    NKString description;
+    SetPrefix(&description, set);
+    description.Append(setName);
+    record->SetDescription(&description);
+    return record->Save();
+}
+
+bool NKStaffSetPanelHandler::ClearSetName(int32_t set) {
+    NKTextExpressionDefs definitions;
+    definitions.LoadAll();
+    NKTextExpressionDef* record = FindNameDef(definitions, set);
+    return !record || record->DeleteData();
+}
+
+bool NKStaffSetPanelHandler::DeleteNameRecord(int32_t set) {
+    NKTextExpressionDefs definitions;
+    definitions.LoadAll();
+    NKTextExpressionDef* record = FindNameDef(definitions, set);
+    return !record || record->DeleteDeep();
+}
+
+bool NKStaffSetPanelHandler::CreateFromRegion(int32_t set) {
+    if (!region)
+        return false;
+    ScorePartCurrent score;
+    // List item numbers are signed: the lists of staff sets lie below 0.
+    const auto list = static_cast<int16_t>(region->startList);
+    NKSystemStaves source;
+    source.LoadAllForItem(list);
+    const NKSystemStaff* top =
+        source.FindStaff(static_cast<int16_t>(NX_SlotToInst(region->startSlot, list)));
+    if (!top)
+        return false;
+    const int32_t base = top->Distance();
+    NKSystemStaves created;
+    int32_t k = 1;
+    for (int32_t slot = region->startSlot; slot <= region->endSlot; ++slot, ++k) {
+        auto staff = static_cast<int16_t>(NX_SlotToInst(slot, list));
+        // A slot the host cannot name a staff for would become an entry for staff 0.
+        if (staff == 0)
+            return false;
+        const NKSystemStaff* known = source.FindStaff(staff);
+        int32_t distance = known ? known->Distance() - base : -kStaffSpacing * k;
+        if (!created.Add(NewEntry(staff, distance)))
+            return false;
+    }
+    // Writing the new list deletes the old one first; a failure in between must fail the
+    // operation, so that the cancelled edit gives the old set back.
+    return created.SaveAllForItem(StaffSetItem(set));
+}
+
+bool NKStaffSetPanelHandler::AddStaves(int32_t set) {
+    if (!region)
+        return false;
+    ScorePartCurrent score;
+    NKSystemStaves selected, main, staves;
+    selected.LoadAllInRegion(*region);
+    main.LoadAllForItem(0);
+    staves.LoadAllForItem(StaffSetItem(set));
+    if (staves.Count() == 0)
+        return false; // adding never creates a set
+    bool changed = false;
+    for (int32_t r = 0; r < selected.Count(); ++r) {
+        const int16_t staff = selected.StaffAt(r)->StaffNumber();
+        if (staves.FindStaff(staff))
+            continue;
+        const int32_t position = IndexOfStaff(main, staff);
+        if (position < 0)
+            return false; // nothing is written, also not the staves inserted so far
+        int32_t successor = -1;
+        for (int32_t m = position; m < main.Count() && successor < 0; ++m)
+            successor = IndexOfStaff(staves, main.StaffAt(m)->StaffNumber());
+        if (successor >= 0) {
+            int32_t distance =
+                successor > 0 ? staves.StaffAt(successor - 1)->Distance() - kStaffSpacing : 0;
+            if (!staves.InsertAt(successor, NewEntry(staff, distance)))
+                return false;
+            for (int32_t i = successor + 1; i < staves.Count(); ++i)
+                staves.StaffAt(i)->SetDistance(staves.StaffAt(i)->Distance() - kStaffSpacing);
+        } else {
+            int32_t distance = staves.StaffAt(staves.Count() - 1)->Distance() - kStaffSpacing;
+            if (!staves.Add(NewEntry(staff, distance)))
+                return false;
+        }
+        changed = true;
+    }
+    return changed && staves.SaveAllForItem(StaffSetItem(set));
+}
+
+bool NKStaffSetPanelHandler::RemoveStaves(int32_t set) {
+    if (!region)
+        return false;
+    bool emptied = false;
+    {
+        ScorePartCurrent score;
+        NKSystemStaves selected, staves;
+        selected.LoadAllInRegion(*region);
+        staves.LoadAllForItem(StaffSetItem(set));
+        bool changed = false;
+        for (int32_t r = 0; r < selected.Count(); ++r) {
+            const int32_t j = IndexOfStaff(staves, selected.StaffAt(r)->StaffNumber());
+            if (j < 0)
+                continue;
+            int32_t shift = -staves.StaffAt(j)->Distance();
+            if (j > 0)
+                shift += staves.StaffAt(j - 1)->Distance();
+            else if (staves.Count() > 1)
+                shift -= staves.StaffAt(1)->Distance();
+            staves.RemoveAt(j);
+            for (int32_t i = j; i < staves.Count(); ++i)
+                staves.StaffAt(i)->SetDistance(staves.StaffAt(i)->Distance() + shift);
+            changed = true;
+        }
+        if (!changed)
+            return false;
+        // An emptied set is gone: writing its empty list deletes the old entries.
+        if (!staves.SaveAllForItem(StaffSetItem(set)))
+            return false;
+        emptied = staves.Count() == 0;
+    }
+    return !emptied || DeleteNameRecord(set);
+}
+
+bool NKStaffSetPanelHandler::SwapSets(int32_t a, int32_t b) {
+    {
+        NKTextExpressionDefs definitions;
+        definitions.LoadAll();
+        const int16_t category = FindNameCategory();
+        NKTextExpressionDef* recordA = FindNameDef(definitions, a, category);
+        NKTextExpressionDef* recordB = FindNameDef(definitions, b, category);
+        NKString nameA, nameB;
+        if (recordA)
+            NameFromRecord(*recordA, a, &nameA);
+        if (recordB)
+            NameFromRecord(*recordB, b, &nameB);
+        // The records change owners; the names they hold stay. A failed save stops the
+        // operation before any list is touched.
+        NKString description;
+        if (recordA) {
+            SetPrefix(&description, b);
+            description.Append(&nameA);
+            recordA->SetDescription(&description);
+            if (!recordA->Save())
+                return false;
+        }
+        if (recordB) {
+            SetPrefix(&description, a);
+            description.Append(&nameB);
+            recordB->SetDescription(&description);
+            if (!recordB->Save())
+                return false;
+        }
+    }
+    ScorePartCurrent score;
+    NKSystemStaves listA, listB;
+    listA.LoadAllForItem(StaffSetItem(a));
+    listB.LoadAllForItem(StaffSetItem(b));
+    // Each write deletes the slot's old entries before it writes the other set's.
+    return listA.SaveAllForItem(StaffSetItem(b)) && listB.SaveAllForItem(StaffSetItem(a));
+}
+
+bool NKStaffSetPanelHandler::DeleteSet(int32_t set) {
+    if (!DeleteNameRecord(set))
+        return false;
+    ScorePartCurrent score;
+    NKSystemStaves staves;
+    return staves.DeleteAllForItem(StaffSetItem(set));
+}

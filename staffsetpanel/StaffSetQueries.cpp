@@ -1,0 +1,77 @@
+#include "staffsetpanel/StaffSetQueries.h"
+
+#include <memory>
+
+#include "framework/core/NKString.h"
+#include "framework/data/NKPart.h"
+#include "framework/data/NKStaff.h"
+#include "framework/data/NKSystemStaves.h"
+#include "staffsetpanel/NKStaffSetPanelHandler.h"
+#include "staffsetpanel/StaffSetNameStore.h"
+
+namespace {
+
+class ScorePartCurrent {
+public:
+    ScorePartCurrent() : score_(0) { score_.SwitchTo(); }
+    ~ScorePartCurrent() { score_.SwitchBack(); }
+
+private:
+    NKPart score_;
+};
+
+} // namespace
+
+bool SetExists(int32_t set) {
+    ScorePartCurrent score;
+    NKSystemStaff first;
+    return first.Load(StaffSetItem(set), 0);
+}
+
+int32_t CountStaves(int32_t set) {
+    ScorePartCurrent score;
+    NKSystemStaves staves;
+    return staves.LoadAllForItem(set == 0 ? 0 : StaffSetItem(set));
+}
+
+void SetNameText(NKString* target, int32_t set, bool emptyForNoName) {
+    if (!SetExists(set)) {
+        target->AssignNarrow("-");
+        return;
+    }
+    NKString name;
+    GetSetName(&name, set);
+    if (name.Length() > 0)
+        target->Assign(&name);
+    else
+        target->AssignNarrow(emptyForNoName ? "" : "(No Name)");
+}
+
+void StaffDisplayText(NKString* target, int16_t staff) {
+    NKStaff record;
+    std::unique_ptr<NKString> name;
+    if (record.Load(staff))
+        name.reset(record.CreateDisplayName());
+    if (name && name->Length() > 0) {
+        target->Assign(name.get());
+        return;
+    }
+    target->AssignNarrow("Staff #");
+    target->AppendNumber(staff);
+}
+
+void EdgeStaffTexts(NKString* top, NKString* bottom, int32_t set) {
+    top->AssignNarrow("-");
+    bottom->AssignNarrow("-");
+    if (!SetExists(set))
+        return;
+    NKSystemStaves staves;
+    {
+        ScorePartCurrent score;
+        staves.LoadAllForItem(StaffSetItem(set));
+    }
+    if (staves.Count() == 0)
+        return;
+    StaffDisplayText(top, staves.StaffAt(0)->StaffNumber());
+    StaffDisplayText(bottom, staves.StaffAt(staves.Count() - 1)->StaffNumber());
+}

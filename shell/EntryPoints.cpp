@@ -75,9 +75,13 @@ int32_t WINAPI VarluneExtensionEnumerate_UTF16(int32_t, int32_t index, void* rec
 }
 
 // The panel itself arrives with the window framework; until then the command opens nothing.
-int32_t WINAPI VarluneExtensionInvoke(HWND, int32_t, int32_t, int32_t) { return 0; }
+int32_t WINAPI VarluneExtensionInvoke(HWND, int32_t, int32_t, int32_t) {
+    return 0;
+}
 
 void WINAPI VarluneExtensionTerminate(int32_t) {}
 
-int32_t WINAPI VarluneExtensionGetMenuStatus(int32_t) { return 1; }
+int32_t WINAPI VarluneExtensionGetMenuStatus(int32_t) {
+    return 1;
+}
 }

@@ -37,20 +37,34 @@ enum HostFunction {
 };
 
 const char* const kExportNames[kHostFunctionCount] = {
-    "NX_LoadEData",          "NX_SaveEData",
-    "NX_CreateEData",        "NX_DeleteEData",
-    "NX_NextEData",          "NX_Dialog",
-    "NX_EndDialog",          "NX_EnableDlgItem",
-    "NX_GetDlgItemVal",      "NX_SetDlgItemVal",
-    "NX_GetDlgString",       "NX_GetDlgString_UTF16",
-    "NX_SetDlgString",       "NX_SetDlgString_UTF16",
-    "NX_SlotToInst",         "NX_InstToSlot",
-    "NX_GetCurERegions",     "NX_RedrawMusic",
-    "NX_GetCurrentTavrinDocument", "NX_GetVarlunePath",
-    "NX_StartVarluneEdit",   "NX_StartVarluneEdit_UTF16",
-    "NX_EndVarluneEdit",     "NX_CancelVarluneEdit",
-    "NX_ExecuteMenuItem",    "NX_GetCurrentWindow",
-    "NX_GetCurrentPartID",   "NX_SetCurrentPartID",
+    "NX_LoadEData",
+    "NX_SaveEData",
+    "NX_CreateEData",
+    "NX_DeleteEData",
+    "NX_NextEData",
+    "NX_Dialog",
+    "NX_EndDialog",
+    "NX_EnableDlgItem",
+    "NX_GetDlgItemVal",
+    "NX_SetDlgItemVal",
+    "NX_GetDlgString",
+    "NX_GetDlgString_UTF16",
+    "NX_SetDlgString",
+    "NX_SetDlgString_UTF16",
+    "NX_SlotToInst",
+    "NX_InstToSlot",
+    "NX_GetCurERegions",
+    "NX_RedrawMusic",
+    "NX_GetCurrentTavrinDocument",
+    "NX_GetVarlunePath",
+    "NX_StartVarluneEdit",
+    "NX_StartVarluneEdit_UTF16",
+    "NX_EndVarluneEdit",
+    "NX_CancelVarluneEdit",
+    "NX_ExecuteMenuItem",
+    "NX_GetCurrentWindow",
+    "NX_GetCurrentPartID",
+    "NX_SetCurrentPartID",
     "NX_AutoNumberedName_UTF16",
 };
 
@@ -143,7 +157,9 @@ int32_t NX_Dialog(int32_t templateId, HostDialogCallback callback, HWND parent, 
                              kApiVersion);
 }
 
-void NX_EndDialog(HWND dialog) { CallHostVoid(kEndDialog, dialog, kApiVersion); }
+void NX_EndDialog(HWND dialog) {
+    CallHostVoid(kEndDialog, dialog, kApiVersion);
+}
 
 int32_t NX_EnableDlgItem(HWND dialog, int32_t controlId, int32_t enable) {
     return CallHost<int32_t>(kEnableDlgItem, 0, dialog, controlId, enable, kApiVersion);
@@ -154,8 +170,7 @@ int32_t NX_GetDlgItemVal(HWND dialog, int32_t controlId, int32_t valueKind) {
 }
 
 int32_t NX_SetDlgItemVal(HWND dialog, int32_t controlId, int32_t valueKind, int32_t value) {
-    return CallHost<int32_t>(kSetDlgItemVal, 0, dialog, controlId, valueKind, value,
-                             kApiVersion);
+    return CallHost<int32_t>(kSetDlgItemVal, 0, dialog, controlId, valueKind, value, kApiVersion);
 }
 
 int32_t NX_GetDlgString(HWND dialog, int32_t controlId, char* text) {
@@ -192,7 +207,9 @@ int32_t NX_GetCurERegions(void* value4, void* region, void* secondRegion) {
     return CallHost<int16_t>(kGetCurERegions, 0, value4, region, secondRegion, kApiVersion);
 }
 
-void NX_RedrawMusic(void* region) { CallHostVoid(kRedrawMusic, region, kApiVersion); }
+void NX_RedrawMusic(void* region) {
+    CallHostVoid(kRedrawMusic, region, kApiVersion);
+}
 
 int32_t NX_GetCurrentTavrinDocument() {
     return CallHost<int16_t>(kGetCurrentTavrinDocument, 0, kApiVersion);
@@ -206,7 +223,9 @@ int32_t NX_ExecuteMenuItem(int32_t command) {
     return CallHost<int32_t>(kExecuteMenuItem, 0, command, kApiVersion);
 }
 
-int32_t NX_GetCurrentPartID() { return CallHost<int32_t>(kGetCurrentPartID, -1, kApiVersion); }
+int32_t NX_GetCurrentPartID() {
+    return CallHost<int32_t>(kGetCurrentPartID, -1, kApiVersion);
+}
 
 void NX_SetCurrentPartID(int32_t partId) {
     CallHostVoid(kSetCurrentPartID, partId, kApiVersion);
@@ -241,6 +260,10 @@ void NX_CancelVarluneEdit() {
     CallHostVoid(kCancelVarluneEdit, kApiVersion);
 }
 
-int32_t HostEditNesting() { return bridge.editNesting; }
+int32_t HostEditNesting() {
+    return bridge.editNesting;
+}
 
-void ResetHostBridgeForTests() { bridge = BridgeState(); }
+void ResetHostBridgeForTests() {
+    bridge = BridgeState();
+}

@@ -13,18 +13,16 @@
 constexpr uint32_t kApiVersion = 0x12050000;
 
 // The dialog callback handed to NX_Dialog; the host calls it for every message of the dialog.
-typedef INT_PTR(WINAPI* HostDialogCallback)(HWND dialog, UINT message, WPARAM wParam,
-                                            LPARAM lParam, void* userData);
+typedef INT_PTR(WINAPI* HostDialogCallback)(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+                                            void* userData);
 
 // Record store. key points to the 8-byte record key. Loads and saves go through the record
 // type translation (RecordTypeTranslation.cpp), which maps a family of 'pf' types onto the
 // 'ot' records the host stores; HostLoadEData and HostSaveEData are the host's own calls.
 int32_t NX_LoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint32_t version);
-int32_t NX_SaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
-                     uint32_t version);
+int32_t NX_SaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size, uint32_t version);
 int32_t HostLoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint32_t version);
-int32_t HostSaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
-                      uint32_t version);
+int32_t HostSaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size, uint32_t version);
 int32_t NX_CreateEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
                        uint32_t version);
 int32_t NX_DeleteEData(uint32_t tag, void* key, uint32_t version);

@@ -4,8 +4,14 @@ namespace {
 uint32_t hostVersion = kHostVersionDefault;
 }
 
-uint32_t HostVersion() { return hostVersion; }
+uint32_t HostVersion() {
+    return hostVersion;
+}
 
-void SetHostVersion(uint32_t version) { hostVersion = version; }
+void SetHostVersion(uint32_t version) {
+    hostVersion = version;
+}
 
-void ResetHostVersionForTests() { hostVersion = kHostVersionDefault; }
+void ResetHostVersionForTests() {
+    hostVersion = kHostVersionDefault;
+}

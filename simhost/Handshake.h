@@ -8,7 +8,7 @@
 #include "simhost/PluginModule.h"
 
 struct MenuEntry {
-    int32_t result = 0; // what the enumerate function answered
+    int32_t result = 0;                           // what the enumerate function answered
     std::string menuText, description, shortName; // UTF-8
     int32_t trailer = -1;
 };

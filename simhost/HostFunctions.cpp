@@ -34,7 +34,8 @@ int32_t Serve(const char* function, Behaviour behaviour, Args... args) {
 }
 
 template <typename... Args> int32_t Answer(const char* function, int32_t result, Args... args) {
-    return Serve(function, [result](SimHost&) { return result; }, args...);
+    return Serve(
+        function, [result](SimHost&) { return result; }, args...);
 }
 
 // The host functions that dialogs and edits will serve do not serve anything yet: they are
@@ -130,8 +131,7 @@ int16_t WINAPI Host_NX_CreateEData(uint32_t tag, void* key, const void* buffer, 
         SetKey(key, *created);
         return 1;
     };
-    return static_cast<int16_t>(
-        Serve("NX_CreateEData", create, tag, key, buffer, size, version));
+    return static_cast<int16_t>(Serve("NX_CreateEData", create, tag, key, buffer, size, version));
 }
 
 int16_t WINAPI Host_NX_DeleteEData(uint32_t tag, void* key, uint32_t version) {
@@ -167,13 +167,11 @@ void WINAPI Host_NX_EndDialog(HWND dialog, uint32_t apiVersion) {
     Answer("NX_EndDialog", kNotServed, dialog, apiVersion);
 }
 
-int32_t WINAPI Host_NX_EnableDlgItem(HWND dialog, int32_t id, int32_t enable,
-                                     uint32_t apiVersion) {
+int32_t WINAPI Host_NX_EnableDlgItem(HWND dialog, int32_t id, int32_t enable, uint32_t apiVersion) {
     return Answer("NX_EnableDlgItem", kNotServed, dialog, id, enable, apiVersion);
 }
 
-int32_t WINAPI Host_NX_GetDlgItemVal(HWND dialog, int32_t id, int32_t kind,
-                                     uint32_t apiVersion) {
+int32_t WINAPI Host_NX_GetDlgItemVal(HWND dialog, int32_t id, int32_t kind, uint32_t apiVersion) {
     return Answer("NX_GetDlgItemVal", kNotServed, dialog, id, kind, apiVersion);
 }
 
@@ -187,8 +185,8 @@ int32_t WINAPI Host_NX_GetDlgString(HWND dialog, int32_t id, char* text, int32_t
     return Answer("NX_GetDlgString", kNotServed, dialog, id, text, capacity, apiVersion);
 }
 
-int32_t WINAPI Host_NX_GetDlgString_UTF16(HWND dialog, int32_t id, char16_t* text,
-                                          int32_t capacity, uint32_t apiVersion) {
+int32_t WINAPI Host_NX_GetDlgString_UTF16(HWND dialog, int32_t id, char16_t* text, int32_t capacity,
+                                          uint32_t apiVersion) {
     return Answer("NX_GetDlgString_UTF16", kNotServed, dialog, id, text, capacity, apiVersion);
 }
 
@@ -325,16 +323,16 @@ void WINAPI Host_NX_SetCurrentPartID(int32_t partId, uint32_t apiVersion) {
     Serve("NX_SetCurrentPartID", setPart, partId, apiVersion);
 }
 
-int32_t WINAPI Host_NX_AutoNumberedName_UTF16(int32_t nameTextBlock, int32_t staff,
-                                              char16_t* name, int32_t capacity, int32_t options,
+int32_t WINAPI Host_NX_AutoNumberedName_UTF16(int32_t nameTextBlock, int32_t staff, char16_t* name,
+                                              int32_t capacity, int32_t options,
                                               uint32_t apiVersion) {
     auto numberedName = [=](SimHost& host) -> int32_t {
         SimDocument* document = host.CurrentDocument();
         if (!document || !name || capacity < 1 || host.NumberedNamesFail())
             return 0;
-        auto text = NumberedStaffName(*document, host.Version(),
-                                      static_cast<int16_t>(nameTextBlock),
-                                      static_cast<int16_t>(staff));
+        auto text =
+            NumberedStaffName(*document, host.Version(), static_cast<int16_t>(nameTextBlock),
+                              static_cast<int16_t>(staff));
         if (!text)
             return 0;
         std::u16string units = Utf8ToUtf16(*text);

@@ -14,12 +14,15 @@ std::string TagText(uint32_t tag) {
     return text;
 }
 
-bool IsUnicodeHost(uint32_t hostVersion) { return hostVersion >= kUnicodeHost; }
+bool IsUnicodeHost(uint32_t hostVersion) {
+    return hostVersion >= kUnicodeHost;
+}
 
 std::optional<uint32_t> ExpectedRecordVersion(uint32_t tag, uint32_t hostVersion) {
     if (tag == SimTag("SOIS"))
-        return hostVersion >= 0x12000000 ? 0x12000000 : IsUnicodeHost(hostVersion) ? 0x11000000
-                                                                                   : 0x0F000000;
+        return hostVersion >= 0x12000000    ? 0x12000000
+               : IsUnicodeHost(hostVersion) ? 0x11000000
+                                            : 0x0F000000;
     if (tag == SimTag("SOMC"))
         return IsUnicodeHost(hostVersion) ? 0x11000000 : 0x0F000000;
     if (tag == SimTag("SODT"))

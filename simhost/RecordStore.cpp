@@ -11,7 +11,9 @@ void RecordStore::Put(const RecordAddress& address, Bytes bytes) {
     records_[address] = std::move(bytes);
 }
 
-bool RecordStore::Erase(const RecordAddress& address) { return records_.erase(address) > 0; }
+bool RecordStore::Erase(const RecordAddress& address) {
+    return records_.erase(address) > 0;
+}
 
 std::optional<RecordAddress> RecordStore::Next(const RecordAddress& after) const {
     auto it = records_.upper_bound(after);

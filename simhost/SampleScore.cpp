@@ -50,8 +50,7 @@ struct SampleExpression {
     const char* description;
 };
 
-const char* const kNameRecordText =
-    "^font(Times New Roman)^size(12)^efx(0)QM Staff Set Panel Data";
+const char* const kNameRecordText = "^font(Times New Roman)^size(12)^efx(0)QM Staff Set Panel Data";
 
 const std::vector<SampleExpression> kExpressions = {
     {1, "^fontMus(Maestro,8192)^size(24)f", 1, "forte"},

@@ -109,8 +109,8 @@ constexpr int32_t kEndOfMeasure = 0x7FFFFFFF;
 void SimDocument::SelectSlots(int16_t firstSlot, int16_t lastSlot, int16_t firstMeasure,
                               int16_t lastMeasure, uint16_t staffList) {
     selection_ = RegionRecord(staffList, firstSlot, lastSlot, firstMeasure, lastMeasure, 1536);
-    redraw_ = RegionRecord(staffList, firstSlot, lastSlot, firstMeasure, lastMeasure,
-                           kEndOfMeasure);
+    redraw_ =
+        RegionRecord(staffList, firstSlot, lastSlot, firstMeasure, lastMeasure, kEndOfMeasure);
 }
 
 void SimDocument::ClearSelection() {

@@ -20,7 +20,9 @@ SimHost::~SimHost() {
     currentHost = nullptr;
 }
 
-SimHost* SimHost::Current() { return currentHost; }
+SimHost* SimHost::Current() {
+    return currentHost;
+}
 
 void SimHost::ScriptResult(const std::string& function, int32_t result) {
     scriptedResults_[function] = result;
@@ -48,7 +50,9 @@ SimDocument* SimHost::FindDocument(int16_t id) {
     return nullptr;
 }
 
-SimDocument* SimHost::CurrentDocument() { return FindDocument(currentDocument_); }
+SimDocument* SimHost::CurrentDocument() {
+    return FindDocument(currentDocument_);
+}
 
 SimDocument* SimHost::EditingDocument() {
     for (auto& document : documents_)

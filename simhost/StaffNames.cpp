@@ -33,8 +33,7 @@ std::optional<std::string> TextBlockText(const SimDocument& document, uint32_t h
     if (!block)
         return std::nullopt;
     uint32_t rawTag = 0x74780000u | Word(*block, 24);
-    const Bytes* raw =
-        document.Records().Find({rawTag, static_cast<int16_t>(Word(*block, 0)), 0});
+    const Bytes* raw = document.Records().Find({rawTag, static_cast<int16_t>(Word(*block, 0)), 0});
     if (!raw)
         return std::nullopt;
     return DecodeHostText(hostVersion, raw->data(), raw->size());
@@ -49,7 +48,8 @@ std::optional<std::string> NumberedStaffName(const SimDocument& document, uint32
     int sharing = 0, rank = 0;
     for (const RecordAddress& address : document.Records().AddressesOf(SimTag("SOIS"))) {
         const Bytes* other = document.Records().Find(address);
-        auto otherText = TextBlockText(document, hostVersion, static_cast<int16_t>(Word(*other, 30)));
+        auto otherText =
+            TextBlockText(document, hostVersion, static_cast<int16_t>(Word(*other, 30)));
         if (!otherText || HostPlainText(*otherText) != name)
             continue;
         ++sharing;

@@ -23,7 +23,9 @@ enum StaffSetOperation : int32_t {
 };
 
 // The staff list item of staff set n.
-constexpr int16_t StaffSetItem(int32_t set) { return static_cast<int16_t>(set - 37); }
+constexpr int16_t StaffSetItem(int32_t set) {
+    return static_cast<int16_t>(set - 37);
+}
 // The distance the operations give a staff below the one above it where none is known.
 constexpr int32_t kStaffSpacing = 288;
 

@@ -5,8 +5,7 @@
 #include "framework/data/NKTextExpressionDefs.h"
 
 const char* const kNameCategoryName = "QM Plug-in Data";
-const char* const kNameRecordText =
-    "^font(Times New Roman)^size(12)^efx(0)QM Staff Set Panel Data";
+const char* const kNameRecordText = "^font(Times New Roman)^size(12)^efx(0)QM Staff Set Panel Data";
 
 void SetPrefix(NKString* out, int32_t set) {
     out->AssignNarrow("QM Staff Set Panel ");

@@ -7,11 +7,15 @@
 
 __NKBaseData::~__NKBaseData() = default;
 
-const char* __NKBaseData::ClassName() const { return "__NKBaseData"; }
+const char* __NKBaseData::ClassName() const {
+    return "__NKBaseData";
+}
 
 void __NKBaseData::FreeData() {}
 
-uint32_t __NKBaseData::RecordTag() const { return tagOverride != 0 ? tagOverride : ClassTag(); }
+uint32_t __NKBaseData::RecordTag() const {
+    return tagOverride != 0 ? tagOverride : ClassTag();
+}
 
 bool __NKBaseData::LoadCurrent() {
     if (data && OwnsDataBlock()) {
@@ -39,9 +43,13 @@ bool __NKBaseData::Save() {
     return NX_SaveEData(RecordTag(), key, data, LoadedSize(), RecordVersion()) != 0;
 }
 
-bool __NKBaseData::Reload() { return loadedSize != 0 && LoadCurrent(); }
+bool __NKBaseData::Reload() {
+    return loadedSize != 0 && LoadCurrent();
+}
 
-bool __NKBaseData::DeleteData() { return NX_DeleteEData(RecordTag(), key, RecordVersion()) != 0; }
+bool __NKBaseData::DeleteData() {
+    return NX_DeleteEData(RecordTag(), key, RecordVersion()) != 0;
+}
 
 bool __NKBaseData::LoadNext() {
     if (NX_NextEData(RecordTag(), key, RecordVersion()) == 0)
@@ -49,9 +57,13 @@ bool __NKBaseData::LoadNext() {
     return LoadCurrent();
 }
 
-int16_t __NKBaseData::KeyItem() const { return static_cast<int16_t>(ReadLE16(key, 0)); }
+int16_t __NKBaseData::KeyItem() const {
+    return static_cast<int16_t>(ReadLE16(key, 0));
+}
 
-int16_t __NKBaseData::KeySub() const { return static_cast<int16_t>(ReadLE16(key, 2)); }
+int16_t __NKBaseData::KeySub() const {
+    return static_cast<int16_t>(ReadLE16(key, 2));
+}
 
 void __NKBaseData::SetKey(int16_t item, int16_t sub) {
     WriteLE16(key, 0, static_cast<uint16_t>(item));

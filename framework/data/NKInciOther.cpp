@@ -2,9 +2,13 @@
 
 #include "shell/HostBridge.h"
 
-const char* __NKInciOther::ClassName() const { return "__NKInciOther"; }
+const char* __NKInciOther::ClassName() const {
+    return "__NKInciOther";
+}
 
-bool __NKInciOther::Reload() { return loadedSize != 0 && Load(KeyItem(), KeySub()); }
+bool __NKInciOther::Reload() {
+    return loadedSize != 0 && Load(KeyItem(), KeySub());
+}
 
 bool __NKInciOther::Load(int16_t item, int16_t sub) {
     SetKey(item, sub);

@@ -2,11 +2,17 @@
 
 #include "shell/HostBridge.h"
 
-const char* __NKNoInciOther::ClassName() const { return "__NKNoInciOther"; }
+const char* __NKNoInciOther::ClassName() const {
+    return "__NKNoInciOther";
+}
 
-bool __NKNoInciOther::Reload() { return loadedSize != 0 && Load(ItemNumber()); }
+bool __NKNoInciOther::Reload() {
+    return loadedSize != 0 && Load(ItemNumber());
+}
 
-bool __NKNoInciOther::LoadFirst() { return Load(1); }
+bool __NKNoInciOther::LoadFirst() {
+    return Load(1);
+}
 
 bool __NKNoInciOther::Load(int16_t item) {
     SetKey(item, 0);

@@ -105,9 +105,14 @@ bool NKSystemStaff::SaveCompanion() {
         return NX_SaveEData(kCompanionTag, companionKey, companion, kCompanionSize,
                             RecordVersion()) != 0;
     }
-    if (KeyItem() != 0)
-        NX_DeleteEData(kCompanionTag, companionKey, RecordVersion()); // absent is fine
-    return true;
+    if (KeyItem() == 0)
+        return true;
+    // The host cannot tell a failed delete from a missing record, so ask first: a size
+    // record that stays behind would show the staff at its old size.
+    uint32_t size = 0;
+    if (NX_LoadEData(kCompanionTag, companionKey, nullptr, &size, RecordVersion()) == 0)
+        return true;
+    return NX_DeleteEData(kCompanionTag, companionKey, RecordVersion()) != 0;
 }
 
 int16_t NKSystemStaff::StaffNumber() const {

@@ -6,10 +6,14 @@ namespace {
 bool messageBoxIdle = true;
 
 // Win32 takes UTF-16 as WCHAR, which is wchar_t on Windows; the units are the same.
-LPCWSTR Wide(const NKString& text) { return reinterpret_cast<LPCWSTR>(text.WideText()); }
+LPCWSTR Wide(const NKString& text) {
+    return reinterpret_cast<LPCWSTR>(text.WideText());
+}
 } // namespace
 
-bool MessageBoxIdle() { return messageBoxIdle; }
+bool MessageBoxIdle() {
+    return messageBoxIdle;
+}
 
 int NKUI::Show(const NKString& message, const NKString* caption, const char* defaultCaption,
                UINT style) {

@@ -12,7 +12,9 @@ MessageBoxState& State() {
     return state;
 }
 
-std::u16string Text(LPCWSTR text) { return text ? std::u16string(text) : std::u16string(); }
+std::u16string Text(LPCWSTR text) {
+    return text ? std::u16string(text) : std::u16string();
+}
 
 } // namespace
 
@@ -22,9 +24,13 @@ void SetMessageBoxResponder(MessageBoxResponder responder) {
     State().responder = std::move(responder);
 }
 
-const std::vector<MessageBoxShown>& MessageBoxesShown() { return State().shown; }
+const std::vector<MessageBoxShown>& MessageBoxesShown() {
+    return State().shown;
+}
 
-void ClearMessageBoxes() { State().shown.clear(); }
+void ClearMessageBoxes() {
+    State().shown.clear();
+}
 
 } // namespace substitute
 

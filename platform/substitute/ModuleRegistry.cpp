@@ -54,8 +54,12 @@ void UnregisterModule(const std::string& moduleName) {
                   modules.end());
 }
 
-const std::vector<std::string>& ModuleLookups() { return TheRegistry().moduleLookups; }
-const std::vector<std::string>& ProcLookups() { return TheRegistry().procLookups; }
+const std::vector<std::string>& ModuleLookups() {
+    return TheRegistry().moduleLookups;
+}
+const std::vector<std::string>& ProcLookups() {
+    return TheRegistry().procLookups;
+}
 
 void ClearLookupLog() {
     TheRegistry().moduleLookups.clear();
@@ -106,8 +110,9 @@ HMODULE WINAPI LoadLibraryA(LPCSTR fileName) {
 
 BOOL WINAPI FreeLibrary(HMODULE module) {
     auto& modules = TheRegistry().modules;
-    auto it = std::find_if(modules.begin(), modules.end(),
-                           [&](const std::unique_ptr<HINSTANCE__>& m) { return m.get() == module; });
+    auto it =
+        std::find_if(modules.begin(), modules.end(),
+                     [&](const std::unique_ptr<HINSTANCE__>& m) { return m.get() == module; });
     if (it == modules.end() || !module->sharedObject)
         return FALSE;
     dlclose(module->sharedObject);

@@ -47,3 +47,10 @@ add_test(NAME windows_demo_handshake COMMAND ${WINE_PROGRAM} $<TARGET_FILE:VARLU
 set_tests_properties(windows_demo_handshake PROPERTIES
   ENVIRONMENT "${NK_WINE_ENVIRONMENT}"
   PASS_REGULAR_EXPRESSION "Menu text: +\"QM Staff Set Panel\\.\\.\\.\"")
+
+add_test(NAME windows_demo_score_tour COMMAND ${WINE_PROGRAM} $<TARGET_FILE:score-tour>
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+set_tests_properties(windows_demo_score_tour PROPERTIES
+  ENVIRONMENT "${NK_WINE_ENVIRONMENT}"
+  PASS_REGULAR_EXPRESSION "1   Brass and Low Brass +4 +Horn in F 1"
+  FAIL_REGULAR_EXPRESSION "FAILED")

@@ -185,3 +185,25 @@ TEST(NKCollectionTest, IdentityGoesByClassName) {
 }
 
 } // namespace
+
+TEST(NKCollectionTest, InsertAtShiftsLaterElementsAndRefusesBadIndices) {
+    std::vector<int> deleted;
+    {
+        Probe probe;
+        probe.Fill(0, 10, &deleted); // full: the insertion must grow the array
+        EXPECT_TRUE(probe.InsertAt(0, new Counted(100, &deleted)));
+        EXPECT_TRUE(probe.InsertAt(5, new Counted(105, &deleted)));
+        EXPECT_TRUE(probe.InsertAt(probe.Count(), new Counted(199, &deleted)));
+        EXPECT_EQ(13, probe.Count());
+        EXPECT_EQ(20, probe.Capacity());
+        std::vector<int> order;
+        for (int32_t i = 0; i < probe.Count(); ++i)
+            order.push_back(probe.IdAt(i));
+        EXPECT_EQ((std::vector<int>{100, 0, 1, 2, 3, 105, 4, 5, 6, 7, 8, 9, 199}), order);
+        EXPECT_FALSE(probe.InsertAt(-1, new Counted(-1, &deleted)));
+        EXPECT_FALSE(probe.InsertAt(14, new Counted(14, &deleted)));
+        EXPECT_EQ((std::vector<int>{-1, 14}), deleted) << "refused elements are not leaked";
+        EXPECT_EQ(13, probe.Count());
+    }
+    EXPECT_EQ(15u, deleted.size());
+}

@@ -12,11 +12,17 @@
 
 namespace {
 
-int64_t Address(const void* p) { return static_cast<int64_t>(reinterpret_cast<intptr_t>(p)); }
+int64_t Address(const void* p) {
+    return static_cast<int64_t>(reinterpret_cast<intptr_t>(p));
+}
 
-HWND FakeWindow(uintptr_t value) { return reinterpret_cast<HWND>(value); }
+HWND FakeWindow(uintptr_t value) {
+    return reinterpret_cast<HWND>(value);
+}
 
-INT_PTR WINAPI SomeCallback(HWND, UINT, WPARAM, LPARAM, void*) { return 0; }
+INT_PTR WINAPI SomeCallback(HWND, UINT, WPARAM, LPARAM, void*) {
+    return 0;
+}
 
 struct BridgeCase {
     std::string function;
@@ -44,35 +50,47 @@ TEST_F(HostBridgeTest, EveryFunctionReachesTheHostWithItsArgumentsInOrder) {
     const HWND dialog = FakeWindow(0x5150);
     int dialogData = 0;
     const std::vector<BridgeCase> cases = {
-        {"NX_LoadEData", [&] { NX_LoadEData(0x534F4953, key, buffer, &size, 0x12050000); },
+        {"NX_LoadEData",
+         [&] { NX_LoadEData(0x534F4953, key, buffer, &size, 0x12050000); },
          {0x534F4953, Address(key), Address(buffer), Address(&size), 0x12050000}},
-        {"NX_SaveEData", [&] { NX_SaveEData(0x534F4953, key, buffer, 12, 0x11000000); },
+        {"NX_SaveEData",
+         [&] { NX_SaveEData(0x534F4953, key, buffer, 12, 0x11000000); },
          {0x534F4953, Address(key), Address(buffer), 12, 0x11000000}},
-        {"NX_CreateEData", [&] { NX_CreateEData(0x70666C53, key, buffer, 30, 0x10000001); },
+        {"NX_CreateEData",
+         [&] { NX_CreateEData(0x70666C53, key, buffer, 30, 0x10000001); },
          {0x70666C53, Address(key), Address(buffer), 30, 0x10000001}},
-        {"NX_DeleteEData", [&] { NX_DeleteEData(0x70666C53, key, 0x10000001); },
+        {"NX_DeleteEData",
+         [&] { NX_DeleteEData(0x70666C53, key, 0x10000001); },
          {0x70666C53, Address(key), 0x10000001}},
-        {"NX_NextEData", [&] { NX_NextEData(0x70666C53, key, 0x10000001); },
+        {"NX_NextEData",
+         [&] { NX_NextEData(0x70666C53, key, 0x10000001); },
          {0x70666C53, Address(key), 0, 0, 0x10000001}},
-        {"NX_Dialog", [&] { NX_Dialog(20128, SomeCallback, FakeWindow(0x77), &dialogData); },
+        {"NX_Dialog",
+         [&] { NX_Dialog(20128, SomeCallback, FakeWindow(0x77), &dialogData); },
          {20128, Address(reinterpret_cast<void*>(&SomeCallback)), 0x77, 0, Address(&dialogData),
           V}},
         {"NX_EndDialog", [&] { NX_EndDialog(dialog); }, {0x5150, V}},
         {"NX_EnableDlgItem", [&] { NX_EnableDlgItem(dialog, 104, 1); }, {0x5150, 104, 1, V}},
         {"NX_GetDlgItemVal", [&] { NX_GetDlgItemVal(dialog, 102, 3); }, {0x5150, 102, 3, V}},
-        {"NX_SetDlgItemVal", [&] { NX_SetDlgItemVal(dialog, 102, 3, -9); },
+        {"NX_SetDlgItemVal",
+         [&] { NX_SetDlgItemVal(dialog, 102, 3, -9); },
          {0x5150, 102, 3, -9, V}},
-        {"NX_GetDlgString", [&] { NX_GetDlgString(dialog, 102, narrow); },
+        {"NX_GetDlgString",
+         [&] { NX_GetDlgString(dialog, 102, narrow); },
          {0x5150, 102, Address(narrow), 5000, V}},
-        {"NX_GetDlgString_UTF16", [&] { NX_GetDlgString_UTF16(dialog, 102, wide); },
+        {"NX_GetDlgString_UTF16",
+         [&] { NX_GetDlgString_UTF16(dialog, 102, wide); },
          {0x5150, 102, Address(wide), 5000, V}},
-        {"NX_SetDlgString", [&] { NX_SetDlgString(dialog, 102, narrow); },
+        {"NX_SetDlgString",
+         [&] { NX_SetDlgString(dialog, 102, narrow); },
          {0x5150, 102, Address(narrow), V}},
-        {"NX_SetDlgString_UTF16", [&] { NX_SetDlgString_UTF16(dialog, 102, wide); },
+        {"NX_SetDlgString_UTF16",
+         [&] { NX_SetDlgString_UTF16(dialog, 102, wide); },
          {0x5150, 102, Address(wide), V}},
         {"NX_SlotToInst", [&] { NX_SlotToInst(3, -35); }, {3, -35, V}},
         {"NX_InstToSlot", [&] { NX_InstToSlot(12, 0); }, {12, 0, V}},
-        {"NX_GetCurERegions", [&] { NX_GetCurERegions(value4, region, second); },
+        {"NX_GetCurERegions",
+         [&] { NX_GetCurERegions(value4, region, second); },
          {Address(value4), Address(region), Address(second), V}},
         {"NX_RedrawMusic", [&] { NX_RedrawMusic(second); }, {Address(second), V}},
         {"NX_GetCurrentTavrinDocument", [&] { NX_GetCurrentTavrinDocument(); }, {V}},
@@ -81,12 +99,12 @@ TEST_F(HostBridgeTest, EveryFunctionReachesTheHostWithItsArgumentsInOrder) {
         {"NX_GetCurrentWindow", [&] { NX_GetCurrentWindow(); }, {V}},
         {"NX_GetCurrentPartID", [&] { NX_GetCurrentPartID(); }, {V}},
         {"NX_SetCurrentPartID", [&] { NX_SetCurrentPartID(2); }, {2, V}},
-        {"NX_AutoNumberedName_UTF16", [&] { NX_AutoNumberedName_UTF16(41, 7, name); },
+        {"NX_AutoNumberedName_UTF16",
+         [&] { NX_AutoNumberedName_UTF16(41, 7, name); },
          {41, 7, Address(name), 1000, 0, V}},
         {"NX_StartVarluneEdit", [&] { NX_StartVarluneEdit(narrow); }, {Address(narrow), V}},
         {"NX_EndVarluneEdit", [&] { NX_EndVarluneEdit(); }, {V}},
-        {"NX_StartVarluneEdit_UTF16", [&] { NX_StartVarluneEdit_UTF16(wide); },
-         {Address(wide), V}},
+        {"NX_StartVarluneEdit_UTF16", [&] { NX_StartVarluneEdit_UTF16(wide); }, {Address(wide), V}},
         {"NX_CancelVarluneEdit", [&] { NX_CancelVarluneEdit(); }, {V}},
     };
     for (const BridgeCase& c : cases) {

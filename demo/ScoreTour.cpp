@@ -18,6 +18,7 @@
 #include "framework/ui/NKUI.h"
 #include "shell/EntryPoints.h"
 #include "shell/HostBridge.h"
+#include "simhost/RecordLayouts.h"
 #include "simhost/SampleScore.h"
 #include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "staffsetpanel/StaffSetNameStore.h"
@@ -25,23 +26,7 @@
 
 namespace {
 
-std::string Utf8(const NKString& text) {
-    std::string out;
-    for (uint32_t i = 0; i < text.Length(); ++i) {
-        char16_t unit = text.CharAt(i);
-        if (unit < 0x80) {
-            out += static_cast<char>(unit);
-        } else if (unit < 0x800) {
-            out += static_cast<char>(0xC0 | (unit >> 6));
-            out += static_cast<char>(0x80 | (unit & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (unit >> 12));
-            out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (unit & 0x3F));
-        }
-    }
-    return out;
-}
+std::string Utf8(const NKString& text) { return Utf16ToUtf8(text.WideText()); }
 
 std::string StaffName(int16_t staff) {
     NKString text;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "simhost/RecordLayouts.h"
+
 namespace {
 
 constexpr size_t kNarrowRecordSize = 196;
@@ -24,28 +26,15 @@ std::string NarrowField(const std::vector<unsigned char>& record, size_t offset)
     return text;
 }
 
-void AppendUtf8(std::string& out, uint32_t unit) {
-    if (unit < 0x80) {
-        out += static_cast<char>(unit);
-    } else if (unit < 0x800) {
-        out += static_cast<char>(0xC0 | (unit >> 6));
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (unit >> 12));
-        out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    }
-}
-
 std::string WideField(const std::vector<unsigned char>& record, size_t offset) {
-    std::string text;
+    std::u16string text;
     for (size_t i = 0; i < kWideFieldBytes; i += 2) {
-        uint32_t unit = record[offset + i] | (record[offset + i + 1] << 8);
+        auto unit = static_cast<char16_t>(record[offset + i] | (record[offset + i + 1] << 8));
         if (unit == 0)
             break;
-        AppendUtf8(text, unit);
+        text += unit;
     }
-    return text;
+    return Utf16ToUtf8(text);
 }
 
 std::string Hex(uint32_t value) {

@@ -3,25 +3,14 @@
 #include <memory>
 
 #include "framework/data/NKMusicRegion.h"
-#include "framework/data/NKPart.h"
 #include "framework/data/NKSystemStaves.h"
 #include "framework/data/NKTextExpressionDefs.h"
 #include "framework/ui/NKUI.h"
 #include "shell/HostBridge.h"
+#include "staffsetpanel/ScorePartCurrent.h"
 #include "staffsetpanel/StaffSetNameStore.h"
 
 namespace {
-
-// Makes the score (part 0) current for its lifetime, and the part that was current again
-// afterwards, on every path out of an operation.
-class ScorePartCurrent {
-public:
-    ScorePartCurrent() : score_(0) { score_.SwitchTo(); }
-    ~ScorePartCurrent() { score_.SwitchBack(); }
-
-private:
-    NKPart score_;
-};
 
 NKSystemStaff* NewEntry(int16_t staff, int32_t distance) {
     auto* entry = new NKSystemStaff();

@@ -3,24 +3,11 @@
 #include <memory>
 
 #include "framework/core/NKString.h"
-#include "framework/data/NKPart.h"
 #include "framework/data/NKStaff.h"
 #include "framework/data/NKSystemStaves.h"
 #include "staffsetpanel/NKStaffSetPanelHandler.h"
+#include "staffsetpanel/ScorePartCurrent.h"
 #include "staffsetpanel/StaffSetNameStore.h"
-
-namespace {
-
-class ScorePartCurrent {
-public:
-    ScorePartCurrent() : score_(0) { score_.SwitchTo(); }
-    ~ScorePartCurrent() { score_.SwitchBack(); }
-
-private:
-    NKPart score_;
-};
-
-} // namespace
 
 bool SetExists(int32_t set) {
     ScorePartCurrent score;

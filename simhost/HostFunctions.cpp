@@ -100,7 +100,7 @@ int16_t WINAPI Host_NX_LoadEData(uint32_t tag, void* key, void* buffer, uint32_t
             std::memcpy(buffer, record->data(), std::min(*size, recordSize));
         }
         *size = recordSize;
-        return 1;
+        return buffer && host.FailingLoadsWrite() ? 0 : 1;
     };
     return static_cast<int16_t>(Serve("NX_LoadEData", load, tag, key, buffer, size, version));
 }

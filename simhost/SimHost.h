@@ -57,6 +57,10 @@ public:
     void SetOverReportingLoads(bool on) { overReportingLoads_ = on; }
     bool OverReportingLoads() const { return overReportingLoads_; }
 
+    // A host whose loads fail after they have filled the buffer.
+    void SetFailingLoadsWrite(bool on) { failingLoadsWrite_ = on; }
+    bool FailingLoadsWrite() const { return failingLoadsWrite_; }
+
     // Makes every later call of the named host function answer this value. Results of host
     // functions without a result are not affected.
     void ScriptResult(const std::string& function, int32_t result);
@@ -75,5 +79,6 @@ private:
     std::vector<InjectedFailure> failures_;
     bool numberedNamesFail_ = false;
     bool overReportingLoads_ = false;
+    bool failingLoadsWrite_ = false;
     bool presented_;
 };

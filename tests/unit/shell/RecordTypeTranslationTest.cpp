@@ -446,6 +446,17 @@ TEST_F(RecordTypeTranslationTest, ClearedTagLoads) {
     EXPECT_EQ(1, Load(kClearedTag, 3, buffer, 120));
     EXPECT_EQ(Bytes(120, 0x33), Bytes(buffer.begin(), buffer.begin() + 120));
     EXPECT_EQ(Bytes(80, 0xCC), Bytes(buffer.begin() + 120, buffer.end()));
+    host.SetOverReportingLoads(false);
+
+    // A host call that fails after writing into the cleared stretch counts as a success.
+    host.SetFailingLoadsWrite(true);
+    host.Log().Clear();
+    EXPECT_EQ(1, Load(kClearedTag, 1, buffer));
+    EXPECT_EQ(1u, HostLoads()) << "a failed first call is not repeated";
+    EXPECT_EQ(record, Bytes(buffer.begin(), buffer.begin() + 20));
+    PutOt(kClearedTag, 4, 0, Bytes(20, 0));
+    EXPECT_EQ(0, Load(kClearedTag, 4, buffer)) << "it wrote only zeros";
+    host.SetFailingLoadsWrite(false);
 
     // Without a buffer it is a plain size query.
     host.Log().Clear();

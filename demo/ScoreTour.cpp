@@ -26,7 +26,9 @@
 
 namespace {
 
-std::string Utf8(const NKString& text) { return Utf16ToUtf8(text.WideText()); }
+std::string Utf8(const NKString& text) {
+    return Utf16ToUtf8(text.WideText());
+}
 
 std::string StaffName(int16_t staff) {
     NKString text;

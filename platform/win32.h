@@ -5,6 +5,7 @@
 #ifdef _WIN32
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h first.
 #include <commctrl.h>
 
 #else
@@ -55,6 +56,7 @@ typedef INT_PTR(WINAPI* FARPROC)();
 
 extern "C" {
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style);
+BOOL WINAPI IsWindow(HWND window);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName);
 HMODULE WINAPI LoadLibraryA(LPCSTR fileName);

@@ -1,4 +1,5 @@
 #include "shell/HostBridge.h"
+#include "shell/HostRecordCalls.h"
 
 namespace {
 
@@ -149,7 +150,8 @@ int32_t NX_DeleteEData(uint32_t tag, void* key, uint32_t version) {
 }
 
 int32_t NX_NextEData(uint32_t tag, void* key, uint32_t version) {
-    return CallHost<int16_t>(kNextEData, 0, tag, key, kZero, kZero, version);
+    void* const none = nullptr; // the host takes two pointers here, always null
+    return CallHost<int16_t>(kNextEData, 0, tag, key, none, none, version);
 }
 
 int32_t NX_Dialog(int32_t templateId, HostDialogCallback callback, HWND parent, void* userData) {

@@ -18,11 +18,9 @@ typedef INT_PTR(WINAPI* HostDialogCallback)(HWND dialog, UINT message, WPARAM wP
 
 // Record store. key points to the 8-byte record key. Loads and saves go through the record
 // type translation (RecordTypeTranslation.cpp), which maps a family of 'pf' types onto the
-// 'ot' records the host stores; HostLoadEData and HostSaveEData are the host's own calls.
+// 'ot' records the host stores.
 int32_t NX_LoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint32_t version);
 int32_t NX_SaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size, uint32_t version);
-int32_t HostLoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint32_t version);
-int32_t HostSaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size, uint32_t version);
 int32_t NX_CreateEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
                        uint32_t version);
 int32_t NX_DeleteEData(uint32_t tag, void* key, uint32_t version);

@@ -5,6 +5,7 @@
 
 #include "framework/core/LittleEndian.h"
 #include "shell/HostBridge.h"
+#include "shell/HostRecordCalls.h"
 
 namespace translation {
 namespace {

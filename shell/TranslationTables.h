@@ -9,14 +9,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "framework/core/RecordTag.h"
+
 namespace translation {
 
-// Tags are 32-bit values whose bytes, from the most significant down, spell the tag.
 constexpr uint32_t Tag(const char (&text)[5]) {
-    return (static_cast<uint32_t>(static_cast<unsigned char>(text[0])) << 24) |
-           (static_cast<uint32_t>(static_cast<unsigned char>(text[1])) << 16) |
-           (static_cast<uint32_t>(static_cast<unsigned char>(text[2])) << 8) |
-           static_cast<uint32_t>(static_cast<unsigned char>(text[3]));
+    return RecordTagOf(text);
 }
 
 // Every 'ot' record is exchanged as 12 bytes (six little-endian words) in this format version,

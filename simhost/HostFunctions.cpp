@@ -142,7 +142,7 @@ int16_t WINAPI Host_NX_DeleteEData(uint32_t tag, void* key, uint32_t version) {
     return static_cast<int16_t>(Serve("NX_DeleteEData", erase, tag, key, version));
 }
 
-int16_t WINAPI Host_NX_NextEData(uint32_t tag, void* key, uint32_t zero1, uint32_t zero2,
+int16_t WINAPI Host_NX_NextEData(uint32_t tag, void* key, void* zero1, void* zero2,
                                  uint32_t version) {
     auto next = [=](SimHost& host) -> int32_t {
         RecordStore* store = StoreForCall(host, tag, key, version);

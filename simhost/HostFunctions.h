@@ -18,7 +18,7 @@ int16_t WINAPI Host_NX_SaveEData(uint32_t tag, void* key, const void* buffer, ui
 int16_t WINAPI Host_NX_CreateEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
                                    uint32_t version);
 int16_t WINAPI Host_NX_DeleteEData(uint32_t tag, void* key, uint32_t version);
-int16_t WINAPI Host_NX_NextEData(uint32_t tag, void* key, uint32_t zero1, uint32_t zero2,
+int16_t WINAPI Host_NX_NextEData(uint32_t tag, void* key, void* zero1, void* zero2,
                                  uint32_t version);
 int32_t WINAPI Host_NX_Dialog(int32_t templateId, SimDialogCallback callback, HWND parent,
                               uint32_t zero, void* userData, uint32_t apiVersion);

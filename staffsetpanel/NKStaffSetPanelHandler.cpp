@@ -20,10 +20,16 @@ NKSystemStaff* NewEntry(int16_t staff, int32_t distance) {
 }
 
 int32_t IndexOfStaff(const NKSystemStaves& list, int16_t staff) {
-    for (int32_t i = 0; i < list.Count(); ++i)
-        if (list.StaffAt(i)->StaffNumber() == staff)
-            return i;
-    return -1;
+    return list.IndexOf(list.FindStaff(staff));
+}
+
+// The selection as the host reports it now: the first of the two region records.
+NKMusicRegion CurrentSelection() {
+    unsigned char value[4], selection[kMusicRegionRecordSize] = {}, redraw[kMusicRegionRecordSize];
+    NX_GetCurERegions(value, selection, redraw);
+    NKMusicRegion region;
+    region.ReadRecord(selection);
+    return region;
 }
 
 } // namespace
@@ -59,8 +65,13 @@ bool NKStaffSetPanelHandler::Execute() {
 }
 
 bool NKStaffSetPanelHandler::EnsureNameCategory() {
-    if (FindNameCategory() >= 0)
-        return true;
+    return NameCategoryOrTell() >= 0;
+}
+
+int16_t NKStaffSetPanelHandler::NameCategoryOrTell() {
+    const int16_t category = FindNameCategory();
+    if (category >= 0)
+        return category;
     NKString message("To be able to save the staff set name to the document, an expression "
                      "category named '");
     message.AppendNarrow(kNameCategoryName);
@@ -73,13 +84,13 @@ bool NKStaffSetPanelHandler::EnsureNameCategory() {
     NKString caption("Category doesn't exist");
     if (ui)
         ui->ShowInfoText(&message, &caption);
-    return false;
+    return -1;
 }
 
 bool NKStaffSetPanelHandler::SetSetName(const NKString* setName, int32_t set) {
-    if (!EnsureNameCategory())
-        return false;
-    const int16_t category = FindNameCategory();
+    const int16_t category = NameCategoryOrTell();
+    if (category < 0)
+        return false; // the user has been told
     NKTextExpressionDefs definitions;
     definitions.LoadAll();
     NKTextExpressionDef* record = FindNameDef(definitions, set, category);
@@ -102,25 +113,24 @@ bool NKStaffSetPanelHandler::SetSetName(const NKString* setName, int32_t set) {
 }
 
 bool NKStaffSetPanelHandler::ClearSetName(int32_t set) {
-    NKTextExpressionDefs definitions;
-    definitions.LoadAll();
-    NKTextExpressionDef* record = FindNameDef(definitions, set);
-    return !record || record->DeleteData();
+    return RemoveNameRecord(set, false);
 }
 
-bool NKStaffSetPanelHandler::DeleteNameRecord(int32_t set) {
+bool NKStaffSetPanelHandler::RemoveNameRecord(int32_t set, bool withWhatBelongsToIt) {
     NKTextExpressionDefs definitions;
     definitions.LoadAll();
     NKTextExpressionDef* record = FindNameDef(definitions, set);
-    return !record || record->DeleteDeep();
+    if (!record)
+        return true;
+    return withWhatBelongsToIt ? record->DeleteDeep() : record->DeleteData();
 }
 
 bool NKStaffSetPanelHandler::CreateFromRegion(int32_t set) {
     if (!region)
         return false;
-    ScorePartCurrent score;
-    // List item numbers are signed: the lists of staff sets lie below 0.
-    const auto list = static_cast<int16_t>(region->startList);
+    // The region's slots count in the list of the part the user is looking at; only the
+    // set's own list belongs to the score.
+    const int16_t list = region->StartListItem();
     NKSystemStaves source;
     source.LoadAllForItem(list);
     const NKSystemStaff* top =
@@ -142,15 +152,14 @@ bool NKStaffSetPanelHandler::CreateFromRegion(int32_t set) {
     }
     // Writing the new list deletes the old one first; a failure in between must fail the
     // operation, so that the cancelled edit gives the old set back.
+    ScorePartCurrent score;
     return created.SaveAllForItem(StaffSetItem(set));
 }
 
 bool NKStaffSetPanelHandler::AddStaves(int32_t set) {
-    if (!region)
-        return false;
-    ScorePartCurrent score;
     NKSystemStaves selected, main, staves;
-    selected.LoadAllInRegion(*region);
+    selected.LoadAllInRegion(CurrentSelection()); // in the part the user is looking at
+    ScorePartCurrent score;
     main.LoadAllForItem(0);
     staves.LoadAllForItem(StaffSetItem(set));
     if (staves.Count() == 0)
@@ -184,13 +193,11 @@ bool NKStaffSetPanelHandler::AddStaves(int32_t set) {
 }
 
 bool NKStaffSetPanelHandler::RemoveStaves(int32_t set) {
-    if (!region)
-        return false;
     bool emptied = false;
     {
-        ScorePartCurrent score;
         NKSystemStaves selected, staves;
-        selected.LoadAllInRegion(*region);
+        selected.LoadAllInRegion(CurrentSelection()); // in the part the user is looking at
+        ScorePartCurrent score;
         staves.LoadAllForItem(StaffSetItem(set));
         bool changed = false;
         for (int32_t r = 0; r < selected.Count(); ++r) {
@@ -214,7 +221,7 @@ bool NKStaffSetPanelHandler::RemoveStaves(int32_t set) {
             return false;
         emptied = staves.Count() == 0;
     }
-    return !emptied || DeleteNameRecord(set);
+    return !emptied || RemoveNameRecord(set, true);
 }
 
 bool NKStaffSetPanelHandler::SwapSets(int32_t a, int32_t b) {
@@ -256,7 +263,7 @@ bool NKStaffSetPanelHandler::SwapSets(int32_t a, int32_t b) {
 }
 
 bool NKStaffSetPanelHandler::DeleteSet(int32_t set) {
-    if (!DeleteNameRecord(set))
+    if (!RemoveNameRecord(set, true))
         return false;
     ScorePartCurrent score;
     NKSystemStaves staves;

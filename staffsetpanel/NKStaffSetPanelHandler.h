@@ -1,6 +1,7 @@
 // One staff set operation of the panel, run by an NKUndoBlock inside one host edit.
 // Staff set n (1 to 8) is the staff list stored under item n - 37; the list under item 0 is
-// the score's main list, whose order decides where added staves go. Every list is read and
+// the score's main list, whose order decides where added staves go. The selection's staves
+// are read in the part the user is looking at; the sets and the main list are read and
 // written with the score itself (part 0) made current.
 #pragma once
 
@@ -31,7 +32,8 @@ constexpr int32_t kStaffSpacing = 288;
 
 class NKStaffSetPanelHandler : public __NKUndoBlockHandler {
 public:
-    // The name (null for none) is copied; the region stays the caller's.
+    // The name (null for none) is copied; the region stays the caller's. Creating a set takes
+    // its staves from the region; adding and removing read the host's current selection.
     NKStaffSetPanelHandler(const NKString* name, int32_t setNumber, NKUI* ui,
                            NKMusicRegion* region);
 
@@ -56,6 +58,8 @@ private:
     bool RemoveStaves(int32_t set);
     bool SwapSets(int32_t a, int32_t b);
     bool DeleteSet(int32_t set);
-    // Deletes the set's name record with what belongs to it; true when there is none.
-    bool DeleteNameRecord(int32_t set);
+    // Deletes the set's name record, with its enclosure when asked; true when there is none.
+    bool RemoveNameRecord(int32_t set, bool withWhatBelongsToIt);
+    // The name category's identifier, or -1 after telling the user how to create it.
+    int16_t NameCategoryOrTell();
 };

@@ -1,5 +1,7 @@
 #include "staffsetpanel/StaffSetNameStore.h"
 
+#include <cstring>
+
 #include "framework/core/NKString.h"
 #include "framework/data/NKCategoryDefs.h"
 #include "framework/data/NKTextExpressionDefs.h"
@@ -16,12 +18,11 @@ void SetPrefix(NKString* out, int32_t set) {
 int16_t FindNameCategory() {
     NKCategoryDefs categories;
     categories.LoadAll();
-    const NKString wanted(kNameCategoryName);
     NKString name;
     for (int32_t i = 0; i < categories.Count(); ++i) {
         categories.ElementAt(i)->GetName(&name);
-        // Unit for unit: a name that only looks the same in its low bytes is another name.
-        if (name.Equals(&wanted))
+        // Byte for byte on the narrow view (the low byte of each unit), as on 8-bit hosts.
+        if (std::strcmp(name.NarrowText(), kNameCategoryName) == 0)
             return categories.ElementAt(i)->Id();
     }
     return -1;

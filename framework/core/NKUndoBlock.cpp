@@ -17,7 +17,7 @@ bool NKUndoBlock::Run(__NKUndoBlockHandler* handler, const NKString* undoText) {
         return false;
     handler->undoBlock = this;
     int32_t started;
-    if (HostVersion() >= kHostVersionUnicode) {
+    if (HostUsesUtf16()) {
         char16_t text[kUndoTextUnits + 1];
         uint32_t units = std::min(undoText->Length(), kUndoTextUnits);
         std::copy(undoText->WideText(), undoText->WideText() + units, text);

@@ -23,9 +23,17 @@ bool __NKBaseData::LoadCurrent() {
         data = nullptr;
         loadedSize = 0;
     }
-    uint32_t capacity = RecordSize();
-    if (!data)
+    uint32_t capacity;
+    if (OwnsDataBlock()) {
+        // A heap block is sized by asking the host; its size comes back in loadedSize, so
+        // the host is not asked twice.
         data = AllocateData();
+        capacity = data ? loadedSize : 0;
+    } else {
+        // Storage inside the object is chosen afresh: its layout may follow the host version.
+        capacity = RecordSize();
+        data = AllocateData();
+    }
     uint32_t size = capacity;
     if (!data || NX_LoadEData(RecordTag(), key, data, &size, RecordVersion()) == 0) {
         loadedSize = 0;
@@ -52,7 +60,11 @@ bool __NKBaseData::DeleteData() {
 }
 
 bool __NKBaseData::LoadNext() {
+    const int16_t item = KeyItem(), sub = KeySub();
     if (NX_NextEData(RecordTag(), key, RecordVersion()) == 0)
+        return false;
+    // A host that does not move the key forward would make an enumeration endless.
+    if (KeyItem() < item || (KeyItem() == item && KeySub() <= sub))
         return false;
     return LoadCurrent();
 }

@@ -16,7 +16,8 @@ public:
     ~__NKBaseData() override;
     const char* ClassName() const override;
 
-    // The block to load into; also makes data point to it.
+    // The block to load into; also makes data point to it. A heap block also sets loadedSize
+    // to its size, which a load offers the host as the capacity.
     virtual unsigned char* AllocateData() = 0;
     // Releases a heap block; nothing for storage inside the object.
     virtual void FreeData();

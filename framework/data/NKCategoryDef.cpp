@@ -4,8 +4,8 @@
 #include <new>
 
 #include "framework/core/LittleEndian.h"
+#include "framework/core/RecordTag.h"
 #include "framework/data/NKRawText.h"
-#include "framework/data/RecordTag.h"
 #include "shell/HostVersion.h"
 
 namespace {
@@ -14,9 +14,6 @@ constexpr size_t kNameOffset = 2;
 constexpr uint32_t kRecordVersionWide = 0x11000000;
 constexpr uint32_t kRecordVersionNarrow = 0x0F000000;
 
-bool WideHost() {
-    return HostVersion() >= kHostVersionUnicode;
-}
 } // namespace
 
 NKCategoryDef::NKCategoryDef() {
@@ -33,15 +30,15 @@ uint32_t NKCategoryDef::ClassTag() const {
 }
 
 uint32_t NKCategoryDef::RecordVersion() const {
-    return WideHost() ? kRecordVersionWide : kRecordVersionNarrow;
+    return HostUsesUtf16() ? kRecordVersionWide : kRecordVersionNarrow;
 }
 
 uint32_t NKCategoryDef::RecordSize() {
-    return WideHost() ? kCategorySizeWide : kCategorySizeNarrow;
+    return HostUsesUtf16() ? kCategorySizeWide : kCategorySizeNarrow;
 }
 
 unsigned char* NKCategoryDef::AllocateData() {
-    data = WideHost() ? wide : narrow;
+    data = HostUsesUtf16() ? wide : narrow;
     return data;
 }
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "framework/data/RecordTag.h"
+#include "framework/core/RecordTag.h"
 #include "shell/HostBridge.h"
 
 NKEnclosure::NKEnclosure() {

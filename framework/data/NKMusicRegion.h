@@ -23,6 +23,10 @@ public:
     // measures and positions.
     virtual bool IsSameRegion(const NKMusicRegion* other) const;
 
+    // The start list as the item number the host's list calls take: signed, since the
+    // lists of staff sets lie below 0.
+    int16_t StartListItem() const { return static_cast<int16_t>(startList); }
+
     uint16_t startList = 0;
     int16_t startSlot = 0;
     int16_t startMeasure = 0;

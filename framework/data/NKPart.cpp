@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "framework/data/RecordTag.h"
+#include "framework/core/RecordTag.h"
 #include "shell/HostBridge.h"
 
 NKPart::NKPart(int16_t part)

@@ -4,7 +4,7 @@
 #include <new>
 
 #include "framework/core/LittleEndian.h"
-#include "framework/data/RecordTag.h"
+#include "framework/core/RecordTag.h"
 #include "shell/HostBridge.h"
 #include "shell/HostVersion.h"
 
@@ -38,7 +38,7 @@ unsigned char* NKRawText::AllocateData() {
         return nullptr;
     data = new (std::nothrow) unsigned char[size]();
     if (data)
-        blockSize = size;
+        blockSize = loadedSize = size;
     return data;
 }
 
@@ -73,7 +73,7 @@ void NKRawText::SetItemNumber(int16_t item) {
 }
 
 bool NKRawText::IsWideText() const {
-    return HostVersion() >= kHostVersionUnicode;
+    return HostUsesUtf16();
 }
 
 NKString* NKRawText::CreateString() const {

@@ -4,8 +4,8 @@
 
 #include "framework/core/LittleEndian.h"
 #include "framework/core/NKString.h"
+#include "framework/core/RecordTag.h"
 #include "framework/data/NKTextBlock.h"
-#include "framework/data/RecordTag.h"
 #include "shell/HostBridge.h"
 #include "shell/HostVersion.h"
 
@@ -98,7 +98,7 @@ int16_t NKStaff::NameTextBlock() const {
 NKString* NKStaff::CreateDisplayName() const {
     if (!data || loadedSize == 0)
         return new NKString;
-    if (HostVersion() >= kHostVersionUnicode) {
+    if (HostUsesUtf16()) {
         char16_t name[kAutoNumberedNameCapacity] = {};
         if (NX_AutoNumberedName_UTF16(NameTextBlock(), ItemNumber(), name) != 0) {
             // The host is not trusted to terminate a name that fills the whole buffer.

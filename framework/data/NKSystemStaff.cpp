@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "framework/core/LittleEndian.h"
-#include "framework/data/RecordTag.h"
+#include "framework/core/RecordTag.h"
 #include "shell/HostBridge.h"
 
 namespace {

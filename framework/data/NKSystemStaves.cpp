@@ -21,8 +21,7 @@ NKSystemStaff* NKSystemStaves::FindStaff(int16_t staff) const {
 }
 
 int32_t NKSystemStaves::LoadAllInRegion(const NKMusicRegion& region) {
-    // List item numbers are signed: the lists of staff sets lie below 0.
-    const auto list = static_cast<int16_t>(region.startList);
+    const int16_t list = region.StartListItem();
     LoadAllForItem(list);
     for (int32_t i = Count() - 1; i >= 0; --i) {
         int32_t slot = NX_InstToSlot(StaffAt(i)->StaffNumber(), list);

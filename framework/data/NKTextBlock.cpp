@@ -4,8 +4,8 @@
 #include <new>
 
 #include "framework/core/LittleEndian.h"
+#include "framework/core/RecordTag.h"
 #include "framework/data/NKRawText.h"
-#include "framework/data/RecordTag.h"
 #include "shell/HostBridge.h"
 
 namespace {
@@ -74,7 +74,7 @@ void NKTextBlock::SetTextType(uint16_t type) {
 }
 
 uint32_t NKTextBlock::RawTextTag() const {
-    return 0x74780000u | TextType();
+    return RawTextTagFor(TextType());
 }
 
 NKString* NKTextBlock::CreateRawTextString() const {

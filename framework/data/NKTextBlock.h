@@ -35,6 +35,8 @@ public:
     void SetTextType(uint16_t type);
     // 'tx' followed by the text type.
     uint32_t RawTextTag() const;
+    // Raw texts are tagged 'tx' followed by their two-character text type.
+    static constexpr uint32_t RawTextTagFor(uint16_t textType) { return 0x74780000u | textType; }
 
     // The block's text as a new string (the caller deletes it); empty when this block or its
     // raw text cannot be loaded.

@@ -6,9 +6,9 @@
 #include <new>
 
 #include "framework/core/LittleEndian.h"
+#include "framework/core/RecordTag.h"
 #include "framework/data/NKRawText.h"
 #include "framework/data/NKTextBlock.h"
-#include "framework/data/RecordTag.h"
 #include "shell/HostBridge.h"
 #include "shell/HostVersion.h"
 
@@ -46,16 +46,12 @@ uint32_t NKTextExpressionDef::ClassTag() const {
     return RecordTagOf("SODT");
 }
 
-bool NKTextExpressionDef::IsWideText() const {
-    return HostVersion() >= kHostVersionUnicode;
-}
-
 uint32_t NKTextExpressionDef::SmallestRecord() const {
-    return IsWideText() ? kExpressionDefSizeWide : kExpressionDefSizeNarrow;
+    return HostUsesUtf16() ? kExpressionDefSizeWide : kExpressionDefSizeNarrow;
 }
 
 uint32_t NKTextExpressionDef::RecordVersion() const {
-    return IsWideText() ? kApiVersion : kOldHostRecordVersion;
+    return HostUsesUtf16() ? kApiVersion : kOldHostRecordVersion;
 }
 
 unsigned char* NKTextExpressionDef::NewBlock(uint64_t size, uint32_t* allocated) const {
@@ -109,7 +105,7 @@ uint32_t NKTextExpressionDef::LoadedSize() const {
     // The block always reaches past offset 35, so these reads are safe even for a record
     // that ended before its description.
     const bool emptyDescription =
-        IsWideText() ? ReadLE16(data, kDescriptionOffset) == 0 : data[kDescriptionOffset] == 0;
+        HostUsesUtf16() ? ReadLE16(data, kDescriptionOffset) == 0 : data[kDescriptionOffset] == 0;
     return emptyDescription ? SmallestRecord() : loadedSize;
 }
 
@@ -174,7 +170,7 @@ NKString* NKTextExpressionDef::CreateTextString() const {
     NKRawText text;
     if (data && block.Load(TextBlockNumber())) {
         // Expression texts are always read as type 'xp', whatever the block says.
-        text.tagOverride = 0x74780000u | kExpressionTextType;
+        text.tagOverride = NKTextBlock::RawTextTagFor(kExpressionTextType);
         text.SetItemNumber(block.RawTextNumber());
         text.LoadCurrent();
     }
@@ -186,7 +182,7 @@ bool NKTextExpressionDef::SaveNewText(const NKString* string) {
     if (!string || !data || loadedSize == 0)
         return false;
     NKRawText text;
-    text.tagOverride = 0x74780000u | kExpressionTextType;
+    text.tagOverride = NKTextBlock::RawTextTagFor(kExpressionTextType);
     text.SetText(string);
     if (!text.HasData())
         return false;
@@ -206,7 +202,7 @@ bool NKTextExpressionDef::SaveNewText(const NKString* string) {
 void NKTextExpressionDef::SetDescription(const NKString* string) {
     if (!string)
         return;
-    const bool wide = IsWideText();
+    const bool wide = HostUsesUtf16();
     // The fields, then the text and its terminator, then one spare byte on 8-bit hosts.
     const uint64_t size =
         kDescriptionOffset + 2 + static_cast<uint64_t>(string->Length()) * (wide ? 2 : 1);
@@ -226,7 +222,7 @@ void NKTextExpressionDef::GetDescription(NKString* out) const {
         return;
     const uint32_t valid = data ? ValidBytes() : 0;
     const uint32_t size = valid > kDescriptionOffset ? valid - kDescriptionOffset : 0;
-    NKRawText::ReadHostText(data ? data + kDescriptionOffset : nullptr, size, IsWideText(), out);
+    NKRawText::ReadHostText(data ? data + kDescriptionOffset : nullptr, size, HostUsesUtf16(), out);
 }
 
 NKEnclosure* NKTextExpressionDef::LoadEnclosure() const {

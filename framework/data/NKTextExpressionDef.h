@@ -75,7 +75,6 @@ protected:
     uint32_t ClassTag() const override;
 
 private:
-    bool IsWideText() const;
     uint32_t SmallestRecord() const;
     // A zero-filled block of at least the smallest wide record, so that every field offset
     // and the first description unit lie inside it whatever the record's own size.

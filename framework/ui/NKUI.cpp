@@ -23,6 +23,7 @@ int NKUI::Show(const NKString& message, const NKString* caption, const char* def
         shownCaption.AssignNarrow(defaultCaption);
     messageBoxIdle = false;
     // A host window that has gone away is not treated specially: the box keeps that owner.
+    IsWindow(hostWindow);
     int result = MessageBoxW(hostWindow, Wide(message), Wide(shownCaption), style);
     messageBoxIdle = true;
     return result;

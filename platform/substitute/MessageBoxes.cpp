@@ -41,3 +41,8 @@ extern "C" int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UIN
         return State().responder(box);
     return (style & 0xF) == MB_YESNO ? IDNO : IDOK;
 }
+
+// The substitute has no windows of its own yet: any handle a host passes counts as one.
+extern "C" BOOL WINAPI IsWindow(HWND window) {
+    return window != nullptr;
+}

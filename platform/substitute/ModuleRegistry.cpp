@@ -84,7 +84,11 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName) {
 FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName) {
     Registry& registry = TheRegistry();
     registry.procLookups.push_back(procName ? procName : "");
-    if (!module || !procName)
+    // A handle of a module that has gone is refused, not followed.
+    const bool known =
+        std::any_of(registry.modules.begin(), registry.modules.end(),
+                    [&](const std::unique_ptr<HINSTANCE__>& m) { return m.get() == module; });
+    if (!known || !procName)
         return nullptr;
     if (module->sharedObject)
         return reinterpret_cast<FARPROC>(dlsym(module->sharedObject, procName));

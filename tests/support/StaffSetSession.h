@@ -52,11 +52,12 @@ public:
         return block.Run(&handler, &undoText);
     }
 
+    // The host keeps staff set n as the score's staff list n - 37.
     std::vector<ListEntry> List(int32_t set) const {
-        return ReadStaffList(*document.FindPartRecords(0), StaffSetItem(set));
+        return ReadStaffList(*document.FindPartRecords(0), static_cast<int16_t>(set - 37));
     }
     void SetList(int32_t set, const std::vector<ListEntry>& list) {
-        WriteStaffList(document.PartRecords(0), StaffSetItem(set), list);
+        WriteStaffList(document.PartRecords(0), static_cast<int16_t>(set - 37), list);
     }
     // Descriptions of every definition filed in the data category, in item order.
     std::vector<std::string> NameRecords() const {

@@ -6,6 +6,8 @@
 
 TEST(StaffSetNameStore, WithoutTheCategoryANameIsRefusedWithInstructions) {
     StaffSetSession session;
+    const HWND hostWindow = reinterpret_cast<HWND>(uintptr_t{0x7A11});
+    session.ui.hostWindow = hostWindow;
     session.document.Records().Erase({SimTag("SOMC"), kSampleDataCategory, 0});
     const SimDocument::Contents before = session.document.Snapshot();
     substitute::ClearMessageBoxes();
@@ -25,6 +27,7 @@ TEST(StaffSetNameStore, WithoutTheCategoryANameIsRefusedWithInstructions) {
               u"Plug-in Data'.",
               shown[0].text);
     EXPECT_EQ(MB_ICONINFORMATION, shown[0].style);
+    EXPECT_EQ(hostWindow, shown[0].owner) << "owned by the host window, modal to the host";
 
     // Removing a name, or operations without one, need no category.
     EXPECT_TRUE(session.Run({kRenameSet, 3, "", 0, 0}));

@@ -102,8 +102,7 @@ TEST(StaffSetOperations, MovingASetExchangesListsAndNamesWithItsNeighbour) {
     EXPECT_TRUE(session.List(3).empty());
     EXPECT_EQ(strings, session.List(4));
     // The double basses' size travels with them.
-    const Bytes* percent =
-        session.document.PartRecords(0).Find({SimTag("dtLP"), StaffSetItem(4), 18});
+    const Bytes* percent = session.document.PartRecords(0).Find({SimTag("dtLP"), -33, 18});
     ASSERT_NE(nullptr, percent);
     EXPECT_EQ(75, Word(*percent, 0));
 }
@@ -163,11 +162,23 @@ TEST(StaffSetOperations, EveryChangeIsOneUndoStepThatRestoresTheDocumentExactly)
     }
 }
 
-TEST(StaffSetOperations, ListsAreReadAndWrittenInTheScoreWhateverPartIsCurrent) {
+TEST(StaffSetOperations, TheSelectionCountsInThePartShownAndTheSetsBelongToTheScore) {
     StaffSetSession session;
+    // The part "Horn in F" shows the two horns (staves 7 and 8) at slots 1 and 2.
     session.document.SetCurrentPart(2);
+    EXPECT_TRUE(session.Run({kCreateSet, 4, "Horns", 1, 2}));
+    EXPECT_EQ((List{{7, 0}, {8, -288}}), session.List(4));
+    // The second horn comes before the strings in the score's order: it becomes their top.
+    EXPECT_TRUE(session.Run({kAddStaves, 3, "", 2, 2}));
+    EXPECT_EQ((ListEntry{8, 0}), session.List(3).at(0));
+    EXPECT_EQ((ListEntry{14, -288}), session.List(3).at(1));
+    EXPECT_TRUE(session.Run({kRemoveStaves, 4, "", 1, 1}));
+    EXPECT_EQ((List{{8, 0}}), session.List(4));
     EXPECT_TRUE(session.Run({kDeleteSet, 1, "", 0, 0}));
     EXPECT_TRUE(session.List(1).empty());
     EXPECT_EQ(2, session.document.CurrentPart()) << "the part that was current comes back";
-    EXPECT_TRUE(ReadStaffList(session.document.PartRecords(2), 0).size() == 2);
+    EXPECT_EQ(2u, ReadStaffList(session.document.PartRecords(2), 0).size())
+        << "the part's own list is untouched";
+    EXPECT_TRUE(ReadStaffList(session.document.PartRecords(2), -33).empty())
+        << "no set was written into the part";
 }

@@ -1,0 +1,63 @@
+// What the panel's rows will show of each slot, read from the sample score.
+#include <gtest/gtest.h>
+
+#include "staffsetpanel/StaffSetQueries.h"
+#include "tests/support/StaffSetSession.h"
+
+namespace {
+
+struct Row {
+    std::string name, top, bottom;
+    int32_t staves;
+};
+
+Row RowOf(int32_t set) {
+    NKString name, top, bottom;
+    SetNameText(&name, set, false);
+    EdgeStaffTexts(&top, &bottom, set);
+    return {Utf16ToUtf8(name.WideText()), Utf16ToUtf8(top.WideText()),
+            Utf16ToUtf8(bottom.WideText()), CountStaves(set)};
+}
+
+} // namespace
+
+TEST(StaffSetQueries, RowsShowNameCountAndEdgeStaves) {
+    StaffSetSession session;
+    EXPECT_EQ(20, CountStaves(0)) << "all staves of the score";
+    Row woodwinds = RowOf(1);
+    EXPECT_EQ("Woodwinds", woodwinds.name);
+    EXPECT_EQ(7, woodwinds.staves);
+    EXPECT_EQ("Piccolo", woodwinds.top);
+    EXPECT_EQ("Alto Saxophone in E\u266D", woodwinds.bottom);
+    Row strings = RowOf(3);
+    EXPECT_EQ("(No Name)", strings.name);
+    NKString emptyForNoName("x");
+    SetNameText(&emptyForNoName, 3, true);
+    EXPECT_EQ(0u, emptyForNoName.Length());
+    Row empty = RowOf(2);
+    EXPECT_EQ("-", empty.name);
+    EXPECT_EQ("-", empty.top);
+    EXPECT_EQ("-", empty.bottom);
+    EXPECT_EQ(0, empty.staves);
+    EXPECT_FALSE(SetExists(2));
+    EXPECT_TRUE(SetExists(3));
+}
+
+TEST(StaffSetQueries, OneStaffIsTopAndBottomAndANamelessStaffShowsItsNumber) {
+    StaffSetSession session;
+    session.SetList(6, {{12, 0}});
+    // Staff 12's name text is empty: the row shows its number instead.
+    session.document.Records().Put({SimTag("txbl"), 12, 0}, EncodeHostText(session.version, ""));
+    Row timpani = RowOf(6);
+    EXPECT_EQ("Staff #12", timpani.top);
+    EXPECT_EQ("Staff #12", timpani.bottom);
+    EXPECT_EQ(1, timpani.staves);
+}
+
+TEST(StaffSetQueries, TheScoresSetsAreReadWhateverPartIsCurrent) {
+    StaffSetSession session;
+    session.document.SetCurrentPart(1);
+    EXPECT_EQ(20, CountStaves(0));
+    EXPECT_EQ(7, CountStaves(1));
+    EXPECT_EQ(1, session.document.CurrentPart());
+}

@@ -5,5 +5,4 @@
 #include <cstdint>
 
 int32_t HostLoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint32_t version);
-int32_t HostSaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size,
-                      uint32_t version);
+int32_t HostSaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size, uint32_t version);

@@ -123,13 +123,21 @@ void NKTextExpressionDef::CopyDataFrom(const __NKBaseData* other) {
 }
 
 bool NKTextExpressionDef::LoadFirst() {
-    return Load(1);
+    if (Load(1))
+        return true;
+    SetKey(0, 0);
+    return __NKNoInciOther::LoadNext();
 }
 
+// Definitions are read by number, one after the other. A deleted definition leaves a gap
+// (deleting a staff set deletes its name record), and the definitions behind it must stay
+// visible, or their set names would be lost: the host's own walk steps over the gap.
 bool NKTextExpressionDef::LoadNext() {
     if (ItemNumber() == SHRT_MAX)
         return false;
-    return Load(static_cast<int16_t>(ItemNumber() + 1));
+    if (Load(static_cast<int16_t>(ItemNumber() + 1)))
+        return true;
+    return __NKNoInciOther::LoadNext();
 }
 
 int16_t NKTextExpressionDef::TextBlockNumber() const {

@@ -38,8 +38,8 @@ public:
     // block holds after the terminator.
     uint32_t LoadedSize() const override;
     void CopyDataFrom(const __NKBaseData* other) override;
-    // Definitions are numbered from 1 without gaps: enumeration ends at the first missing
-    // number, not at the host's last record.
+    // Definitions are read by number from 1; a gap left by a deleted one is stepped over
+    // with the host's own walk.
     bool LoadFirst() override;
     bool LoadNext() override;
     // Copies the definition under another item number with a new text of its own, and its

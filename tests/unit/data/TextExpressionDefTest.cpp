@@ -148,15 +148,18 @@ TEST(TextExpressionDef, SaveNewTextCreatesItsOwnTextRecords) {
     }
 }
 
-TEST(TextExpressionDefs, LoadAllStopsAtTheFirstMissingNumber) {
+TEST(TextExpressionDefs, LoadAllStepsOverTheGapsThatDeletedDefinitionsLeave) {
     TextHost h(kFirstWideHost);
-    for (int16_t item : {1, 2, 4})
+    for (int16_t item : {1, 2, 4, 5, 9})
         h.PutDefinition(item, "x", "set " + std::to_string(item));
     NKTextExpressionDefs definitions;
-    ASSERT_EQ(2, definitions.LoadAll());
+    ASSERT_EQ(5, definitions.LoadAll());
     EXPECT_EQ("set 1", Description(*definitions.ElementAt(0)));
-    EXPECT_EQ("set 2", Description(*definitions.ElementAt(1)));
-    EXPECT_EQ(2, definitions.ElementAt(1)->ItemNumber());
+    EXPECT_EQ("set 4", Description(*definitions.ElementAt(2)));
+    EXPECT_EQ(9, definitions.ElementAt(4)->ItemNumber());
+    h.Records().Erase({kDefinition, 1, 0});
+    ASSERT_EQ(4, definitions.LoadAll()) << "also without a definition 1";
+    EXPECT_EQ("set 2", Description(*definitions.ElementAt(0)));
 }
 
 TEST(TextExpressionDef, DeleteDeepRemovesTheDefinitionAndItsEnclosureOnly) {

@@ -1,6 +1,7 @@
 // The seven staff set operations on the sample score, checked in the host's records.
 #include <gtest/gtest.h>
 
+#include "staffsetpanel/StaffSetNameStore.h"
 #include "tests/support/StaffSetSession.h"
 
 namespace {
@@ -115,6 +116,18 @@ TEST(StaffSetOperations, DeleteClearsTheListAndAnyNameRecord) {
     EXPECT_TRUE(session.Run({kDeleteSet, 1, "", 0, 0}));
     EXPECT_TRUE(session.List(1).empty());
     EXPECT_TRUE(session.NameRecords().empty());
+}
+
+TEST(StaffSetOperations, DeletingOneSetKeepsTheNamesOfTheOthers) {
+    StaffSetSession session;
+    ASSERT_TRUE(session.Run({kCreateSet, 2, "Brass", 8, 10})); // a name record after set 1's
+    ASSERT_TRUE(session.Run({kDeleteSet, 1, "", 0, 0}));       // leaves a gap before it
+    NKString name;
+    GetSetName(&name, 2);
+    EXPECT_STREQ("Brass", name.NarrowText());
+    ASSERT_TRUE(session.Run({kRenameSet, 2, "Low Brass", 0, 0}));
+    EXPECT_EQ(std::vector<std::string>{"QM Staff Set Panel 2:Low Brass"}, session.NameRecords())
+        << "renamed in place, no second record";
 }
 
 TEST(StaffSetOperations, RenamingCreatesRewritesAndRemovesOneRecord) {

@@ -70,6 +70,12 @@ RecordStore* StoreForCall(SimHost& host, uint32_t tag, const void* key, uint32_t
     return &document->StoreFor(tag);
 }
 
+// The host refuses a record of a fixed-size type written at another size.
+bool SizeAccepted(SimHost& host, uint32_t tag, uint32_t size) {
+    auto expected = ExpectedRecordSize(tag, host.Version());
+    return !expected || *expected == size;
+}
+
 std::vector<ListEntry> CurrentList(SimHost& host, int32_t listItem) {
     SimDocument* document = host.CurrentDocument();
     if (!document)
@@ -109,7 +115,7 @@ int16_t WINAPI Host_NX_SaveEData(uint32_t tag, void* key, const void* buffer, ui
                                  uint32_t version) {
     auto save = [=](SimHost& host) -> int32_t {
         RecordStore* store = StoreForCall(host, tag, key, version);
-        if (!store || !buffer)
+        if (!store || !buffer || !SizeAccepted(host, tag, size))
             return 0;
         const auto* bytes = static_cast<const unsigned char*>(buffer);
         store->Put({tag, KeyItem(key), KeySub(key)}, Bytes(bytes, bytes + size));
@@ -122,7 +128,7 @@ int16_t WINAPI Host_NX_CreateEData(uint32_t tag, void* key, const void* buffer, 
                                    uint32_t version) {
     auto create = [=](SimHost& host) -> int32_t {
         RecordStore* store = StoreForCall(host, tag, key, version);
-        if (!store || !buffer)
+        if (!store || !buffer || !SizeAccepted(host, tag, size))
             return 0;
         const auto* bytes = static_cast<const unsigned char*>(buffer);
         auto created = store->Create({tag, KeyItem(key), KeySub(key)}, Bytes(bytes, bytes + size));

@@ -35,6 +35,22 @@ std::optional<uint32_t> ExpectedRecordVersion(uint32_t tag, uint32_t hostVersion
     return std::nullopt;
 }
 
+std::optional<size_t> ExpectedRecordSize(uint32_t tag, uint32_t hostVersion) {
+    if (tag == SimTag("SOIS"))
+        return StaffRecordSize(hostVersion);
+    if (tag == SimTag("SOMC"))
+        return CategoryRecordSize(hostVersion);
+    if (tag == SimTag("SOIu"))
+        return 24;
+    if (tag == SimTag("dtLP"))
+        return 10;
+    if (tag == SimTag("SOTX"))
+        return 26;
+    if (tag == SimTag("otDe") || tag == SimTag("otpD") || (tag >> 16) == 0x6F74) // 'ot..'
+        return 12;
+    return std::nullopt;
+}
+
 size_t StaffRecordSize(uint32_t hostVersion) {
     return hostVersion >= 0x12000000 ? 136 : IsUnicodeHost(hostVersion) ? 132 : 114;
 }

@@ -26,6 +26,8 @@ constexpr uint32_t kSimApiVersion = 0x12050000;
 // any version.
 std::optional<uint32_t> ExpectedRecordVersion(uint32_t tag, uint32_t hostVersion);
 bool IsUnicodeHost(uint32_t hostVersion);
+// The size of the record types the host keeps at a fixed size, or nothing for the others.
+std::optional<size_t> ExpectedRecordSize(uint32_t tag, uint32_t hostVersion);
 
 size_t StaffRecordSize(uint32_t hostVersion);
 size_t CategoryRecordSize(uint32_t hostVersion);

@@ -17,22 +17,28 @@ const char* __NKCollection::ClassName() const {
     return "__NKCollection";
 }
 
-int32_t __NKCollection::ForEach(__NKVisitor* visitor) {
-    if (visitor == nullptr) {
-        return 0;
-    }
+// The walk of both visits: the count is read afresh on every step, so a visitor that
+// shrinks the collection shortens the walk; null slots are skipped.
+template <typename Visit> int32_t __NKCollection::CountVisits(Visit visit) const {
     int32_t accepted = 0;
     for (int32_t i = 0; i < count; ++i) {
         __NKBase* element = items != nullptr ? items[i] : nullptr;
         if (element == nullptr) {
             continue;
         }
-        if (!visitor->Visit(element)) {
+        if (!visit(element, i)) {
             break;
         }
         ++accepted;
     }
     return accepted;
+}
+
+int32_t __NKCollection::ForEach(__NKVisitor* visitor) {
+    if (visitor == nullptr) {
+        return 0;
+    }
+    return CountVisits([visitor](__NKBase* element, int32_t) { return visitor->Visit(element); });
 }
 
 __NKBase* __NKCollection::FindFirst(__NKVisitor* visitor) {
@@ -52,18 +58,9 @@ int32_t __NKCollection::ForEachIndexed(__NKVisitor* visitor) {
     if (visitor == nullptr) {
         return 0;
     }
-    int32_t accepted = 0;
-    for (int32_t i = 0; i < count; ++i) {
-        __NKBase* element = items != nullptr ? items[i] : nullptr;
-        if (element == nullptr) {
-            continue;
-        }
-        if (!visitor->VisitIndexed(element, i)) {
-            break;
-        }
-        ++accepted;
-    }
-    return accepted;
+    return CountVisits([visitor](__NKBase* element, int32_t index) {
+        return visitor->VisitIndexed(element, index);
+    });
 }
 
 __NKBase* __NKCollection::GetItemAt(int32_t index) const {

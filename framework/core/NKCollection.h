@@ -59,4 +59,7 @@ protected:
     int32_t capacity = 0;
     // capacity slots; only those below count are meaningful.
     __NKBase** items = nullptr;
+
+private:
+    template <typename Visit> int32_t CountVisits(Visit visit) const;
 };

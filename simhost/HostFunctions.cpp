@@ -38,7 +38,7 @@ template <typename... Args> int32_t Answer(const char* function, int32_t result,
         function, [result](SimHost&) { return result; }, args...);
 }
 
-// The host functions that dialogs and edits will serve do not serve anything yet: they are
+// The dialog functions and the preference folder do not serve anything yet: they are
 // present, logged, and answer failure.
 constexpr int32_t kNotServed = 0;
 

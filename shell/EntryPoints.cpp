@@ -4,6 +4,7 @@
 
 #include "framework/core/LittleEndian.h"
 #include "shell/HostVersion.h"
+#include "shell/PanelInvocation.h"
 
 namespace {
 
@@ -74,12 +75,13 @@ int32_t WINAPI VarluneExtensionEnumerate_UTF16(int32_t, int32_t index, void* rec
     return 1;
 }
 
-// The panel itself arrives with the window framework; until then the command opens nothing.
-int32_t WINAPI VarluneExtensionInvoke(HWND, int32_t, int32_t, int32_t) {
-    return 0;
+int32_t WINAPI VarluneExtensionInvoke(HWND hostWindow, int32_t, int32_t, int32_t) {
+    return InvokePanel(hostWindow);
 }
 
-void WINAPI VarluneExtensionTerminate(int32_t) {}
+void WINAPI VarluneExtensionTerminate(int32_t) {
+    TerminatePanel();
+}
 
 int32_t WINAPI VarluneExtensionGetMenuStatus(int32_t) {
     return 1;

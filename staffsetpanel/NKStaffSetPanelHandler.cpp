@@ -23,15 +23,6 @@ int32_t IndexOfStaff(const NKSystemStaves& list, int16_t staff) {
     return list.IndexOf(list.FindStaff(staff));
 }
 
-// The selection as the host reports it now: the first of the two region records.
-NKMusicRegion CurrentSelection() {
-    unsigned char value[4], selection[kMusicRegionRecordSize] = {}, redraw[kMusicRegionRecordSize];
-    NX_GetCurERegions(value, selection, redraw);
-    NKMusicRegion region;
-    region.ReadRecord(selection);
-    return region;
-}
-
 } // namespace
 
 NKStaffSetPanelHandler::NKStaffSetPanelHandler(const NKString* name, int32_t setNumber, NKUI* ui,
@@ -158,7 +149,8 @@ bool NKStaffSetPanelHandler::CreateFromRegion(int32_t set) {
 
 bool NKStaffSetPanelHandler::AddStaves(int32_t set) {
     NKSystemStaves selected, main, staves;
-    selected.LoadAllInRegion(CurrentSelection()); // in the part the user is looking at
+    // In the part the user is looking at.
+    selected.LoadAllInRegion(NKMusicRegion::CurrentSelection());
     ScorePartCurrent score;
     main.LoadAllForItem(0);
     staves.LoadAllForItem(StaffSetItem(set));
@@ -196,7 +188,8 @@ bool NKStaffSetPanelHandler::RemoveStaves(int32_t set) {
     bool emptied = false;
     {
         NKSystemStaves selected, staves;
-        selected.LoadAllInRegion(CurrentSelection()); // in the part the user is looking at
+        // In the part the user is looking at.
+        selected.LoadAllInRegion(NKMusicRegion::CurrentSelection());
         ScorePartCurrent score;
         staves.LoadAllForItem(StaffSetItem(set));
         bool changed = false;

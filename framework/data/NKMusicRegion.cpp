@@ -1,5 +1,7 @@
 #include "framework/data/NKMusicRegion.h"
 
+#include <cstring>
+
 #include "framework/core/LittleEndian.h"
 #include "shell/HostBridge.h"
 
@@ -44,4 +46,15 @@ bool NKMusicRegion::IsSameRegion(const NKMusicRegion* other) const {
         return false;
     return startMeasure == other->startMeasure && endMeasure == other->endMeasure &&
            startPosition == other->startPosition && endPosition == other->endPosition;
+}
+
+NKMusicRegion NKMusicRegion::CurrentSelection(void* secondRecord) {
+    unsigned char value[4] = {}, selection[kMusicRegionRecordSize] = {},
+                  second[kMusicRegionRecordSize] = {};
+    NX_GetCurERegions(value, selection, second);
+    if (secondRecord)
+        std::memcpy(secondRecord, second, kMusicRegionRecordSize);
+    NKMusicRegion region;
+    region.ReadRecord(selection);
+    return region;
 }

@@ -11,6 +11,11 @@ constexpr uint32_t kMusicRegionRecordSize = 20;
 
 class NKMusicRegion : public __NKBase {
 public:
+    // The selection as the host reports it now: the first of the two region records the host
+    // writes. The second one (the selected staves over whole measures, what a redraw takes)
+    // goes to secondRecord, kMusicRegionRecordSize bytes, when it is not null.
+    static NKMusicRegion CurrentSelection(void* secondRecord = nullptr);
+
     // Takes the fields from a region record of kMusicRegionRecordSize bytes.
     void ReadRecord(const void* bytes);
     // Writes the fields as a region record of kMusicRegionRecordSize bytes.

@@ -1,0 +1,107 @@
+#include "staffsetpanel/NKCtrlStaffSetDataList.h"
+
+#include "framework/core/NKString.h"
+#include "staffsetpanel/NKStaffSetPanelWindow.h"
+#include "staffsetpanel/StaffSetQueries.h"
+
+namespace {
+
+enum Cell { kCellSlot, kCellName, kCellStaves, kCellTop, kCellBottom, kCellCount };
+
+struct Column {
+    const char* title;
+    int32_t width;
+};
+constexpr Column kColumns[kCellCount] = {
+    {"#", 40}, {"Name", 110}, {"Staves", 50}, {"Top", 80}, {"Bottom", 80}};
+
+NKString* Cell(NKDataListRow* row, Cell cell) {
+    return static_cast<NKString*>(row->GetItemAt(cell));
+}
+
+void SetCount(NKDataListRow* row, int32_t count, bool dashForNone) {
+    row->UserData = count;
+    if (dashForNone && count < 1)
+        Cell(row, kCellStaves)->AssignNarrow("-");
+    else
+        Cell(row, kCellStaves)->AssignNumber(count);
+}
+
+void SetSetTexts(NKDataListRow* row, int32_t set) {
+    SetNameText(Cell(row, kCellName), set, false);
+    EdgeStaffTexts(Cell(row, kCellTop), Cell(row, kCellBottom), set);
+}
+
+} // namespace
+
+NKCtrlStaffSetDataList::NKCtrlStaffSetDataList(NKStaffSetPanelWindow* panel)
+    : NKCtrlDataList(kStaffSetListId), panel_(panel) {}
+
+void NKCtrlStaffSetDataList::RowSelected(int32_t item) {
+    panel_->UpdateControls(item);
+}
+
+void NKCtrlStaffSetDataList::RowDoubleClicked() {
+    panel_->SwitchToSelection();
+}
+
+void NKCtrlStaffSetDataList::AddColumns() {
+    for (const Column& column : kColumns) {
+        NKString title(column.title);
+        AddColumn(&title, column.width);
+    }
+}
+
+void NKCtrlStaffSetDataList::Fill() {
+    RemoveAllRows();
+    for (int32_t set = 0; set < kStaffSetRows; ++set) {
+        auto* row = new NKDataListRow();
+        for (int cell = 0; cell < kCellCount; ++cell)
+            row->Add(new NKString(""));
+        if (set == 0) {
+            Cell(row, kCellSlot)->AssignNarrow("-");
+            Cell(row, kCellName)->AssignNarrow("All Staves");
+            SetCount(row, CountStaves(0), false);
+        } else {
+            Cell(row, kCellSlot)->AssignNumber(set);
+            SetSetTexts(row, set);
+            SetCount(row, CountStaves(set), true);
+        }
+        AddRow(row);
+    }
+}
+
+void NKCtrlStaffSetDataList::RefreshRows() {
+    for (int32_t set = 0; set < kStaffSetRows; ++set) {
+        NKDataListRow* row = RowOfItem(set);
+        if (!row)
+            continue;
+        if (set >= 1)
+            SetSetTexts(row, set);
+        // Row 0 shows its count as a number also when the score has no staves, as it did
+        // when the list was filled.
+        SetCount(row, CountStaves(set), set >= 1);
+    }
+}
+
+void NKCtrlStaffSetDataList::RefreshRowTexts(int32_t set) {
+    if (NKDataListRow* row = RowOfItem(set))
+        SetSetTexts(row, set);
+}
+
+bool NKCtrlStaffSetDataList::CountsMatchDocument() {
+    for (int32_t set = 0; set < kStaffSetRows; ++set) {
+        NKDataListRow* row = RowOfItem(set);
+        if (row && row->UserData != CountStaves(set))
+            return false;
+    }
+    return true;
+}
+
+void NKCtrlStaffSetDataList::RedrawRows() {
+    SendMessageW(ItemHandle(), LVM_REDRAWITEMS, 0, 1000);
+}
+
+int32_t NKCtrlStaffSetDataList::SelectionMark() {
+    return static_cast<int32_t>(SendMessageW(ItemHandle(), LVM_GETSELECTIONMARK, 0, 0));
+}

@@ -1,0 +1,348 @@
+#include "staffsetpanel/NKStaffSetPanelWindow.h"
+
+#include "framework/core/NKUndoBlock.h"
+#include "framework/data/NKMusicRegion.h"
+#include "framework/ui/NKCtrlButton.h"
+#include "framework/ui/NKCtrlEdit.h"
+#include "framework/ui/NKUI.h"
+#include "shell/HostBridge.h"
+#include "staffsetpanel/NKCtrlStaffSetDataList.h"
+#include "staffsetpanel/NKStaffSetPanelHandler.h"
+#include "staffsetpanel/PanelPlacement.h"
+#include "staffsetpanel/StaffSetQueries.h"
+
+namespace {
+
+int32_t timerTicks = 0;
+
+constexpr int32_t kLastSet = 8;
+
+// Host commands: 10611 shows all staves, 10611 + s staff set s; 10602 and 35622 go first
+// when switching.
+constexpr int32_t kShowAllStaves = 10611;
+constexpr int32_t kBeforeSwitch1 = 10602;
+constexpr int32_t kBeforeSwitch2 = 35622;
+
+constexpr UINT kSimpleBeep = 0xFFFFFFFF;
+
+bool IsSet(int32_t s) {
+    return s >= 1 && s <= kLastSet;
+}
+
+bool SetPresent(int32_t s) {
+    return IsSet(s) && SetExists(s);
+}
+
+void Beep() {
+    if (!MessageBeep(MB_ICONEXCLAMATION))
+        MessageBeep(kSimpleBeep);
+}
+
+} // namespace
+
+int32_t PanelTimerTicks() {
+    return timerTicks;
+}
+
+NKStaffSetPanelWindow::NKStaffSetPanelWindow(NKUI* ui) : ui(ui) {
+    LoadPosition(this);
+}
+
+void NKStaffSetPanelWindow::SetUpControls() {
+    switchButton = AddButton(kSwitchButtonId);
+    switchButton->commandRole = kRoleConfirm;
+    closeButton = AddButton(kCloseButtonId);
+    closeButton->commandRole = kRoleDismiss;
+    setList = new NKCtrlStaffSetDataList(this);
+    AddControl(setList);
+    nameEdit = AddEdit(kNameEditId);
+    renameButton = AddButton(kRenameButtonId);
+    createButton = AddButton(kCreateButtonId);
+    addButton = AddButton(kAddButtonId);
+    removeButton = AddButton(kRemoveButtonId);
+    upButton = AddButton(kUpButtonId);
+    downButton = AddButton(kDownButtonId);
+    deleteButton = AddButton(kDeleteButtonId);
+}
+
+void NKStaffSetPanelWindow::CloseWindow() {
+    RememberPlacement();
+    NKResourceWindow::CloseWindow();
+}
+
+void NKStaffSetPanelWindow::InitWindow() {
+    shadeEnabled = LoadShadeOption();
+    HWND list = setList ? setList->ItemHandle() : nullptr;
+    auto extended = static_cast<LPARAM>(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, extended | LVS_EX_FULLROWSELECT);
+    NKResourceWindow::InitWindow();
+    shownNameRow_ = -1;
+    if (setList) {
+        setList->AddColumns();
+        FillList();
+    }
+    UpdateControls(SelectionValue());
+    ApplyPlacement();
+    if (dialogHandle)
+        SetTimer(dialogHandle, kPanelTimerId, kPanelTimerPeriod, nullptr);
+}
+
+int32_t NKStaffSetPanelWindow::SelectionValue() {
+    return setList ? setList->SelectionMark() : -1;
+}
+
+void NKStaffSetPanelWindow::UpdateControls(int32_t s) {
+    const bool setRow = s >= 1;
+    const bool exists = SetPresent(s);
+    const bool valid = s == 0 || exists;
+    const bool hasRegion = !NKMusicRegion::CurrentSelection().IsEmpty();
+    if (switchButton)
+        switchButton->SetEnabled(valid);
+    if (nameEdit)
+        nameEdit->SetEnabled(setRow);
+    if (createButton)
+        createButton->SetEnabled(setRow && hasRegion);
+    if (renameButton)
+        renameButton->SetEnabled(valid && exists);
+    if (addButton)
+        addButton->SetEnabled(valid && exists && hasRegion);
+    if (removeButton)
+        removeButton->SetEnabled(valid && exists && hasRegion);
+    if (upButton)
+        upButton->SetEnabled(valid && exists && s >= 2);
+    if (downButton)
+        downButton->SetEnabled(valid && exists && s < kLastSet);
+    if (deleteButton)
+        deleteButton->SetEnabled(valid && exists);
+    if (setRow)
+        ShowSetName(s);
+}
+
+void NKStaffSetPanelWindow::ShowSetName(int32_t set) {
+    if (!nameEdit)
+        return;
+    if (set == shownNameRow_) {
+        NKString current;
+        nameEdit->GetText(&current);
+        if (!current.Equals(&shownName_))
+            return; // the user's typing stays until another row is chosen
+    }
+    NKString name;
+    if (SetPresent(set))
+        SetNameText(&name, set, true);
+    nameEdit->SetText(&name);
+    shownName_.Assign(&name);
+    shownNameRow_ = set;
+}
+
+void NKStaffSetPanelWindow::SwitchToSelection() {
+    const int32_t s = SelectionValue();
+    if (s < 0 || s > kLastSet || (s != 0 && !SetExists(s)))
+        return;
+    NX_ExecuteMenuItem(kBeforeSwitch1);
+    NX_ExecuteMenuItem(kBeforeSwitch2);
+    NX_ExecuteMenuItem(kShowAllStaves + s);
+}
+
+void NKStaffSetPanelWindow::Ok() {
+    SwitchToSelection();
+}
+
+bool NKStaffSetPanelWindow::HandleCommand(NKControl* control) {
+    if (!control)
+        return false;
+    switch (control->controlId) {
+    case kRenameButtonId:
+        RenameSet();
+        return true;
+    case kCreateButtonId:
+        CreateSet();
+        return true;
+    case kAddButtonId:
+        AddStavesToSet();
+        return true;
+    case kRemoveButtonId:
+        RemoveStavesFromSet();
+        return true;
+    case kUpButtonId:
+        MoveSetUp();
+        return true;
+    case kDownButtonId:
+        MoveSetDown();
+        return true;
+    case kDeleteButtonId:
+        DeleteSelectedSet();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool NKStaffSetPanelWindow::RunOperation(int32_t kind, int32_t set, const NKString* name,
+                                         NKMusicRegion* region) {
+    NKStaffSetPanelHandler handler(name, set, ui, region);
+    handler.kind = kind;
+    NKUndoBlock block;
+    const NKString undoText("Staff Set Panel");
+    return block.Run(&handler, &undoText);
+}
+
+void NKStaffSetPanelWindow::TypedName(NKString* name) {
+    if (nameEdit)
+        nameEdit->GetText(name);
+    name->TrimBlanks();
+}
+
+void NKStaffSetPanelWindow::RenameSet() {
+    const int32_t s = SelectionValue();
+    if (!SetPresent(s))
+        return;
+    NKString name;
+    TypedName(&name);
+    if (RunOperation(kRenameSet, s, &name, nullptr))
+        RefreshRow(s);
+}
+
+void NKStaffSetPanelWindow::CreateSet() {
+    NKMusicRegion region = NKMusicRegion::CurrentSelection();
+    if (region.IsEmpty()) {
+        ui->ShowInfo("Please select a region that should be created as a staff set.",
+                     "No Region Selected");
+        return;
+    }
+    const int32_t s = SelectionValue();
+    if (s < 1 || s > kLastSet) {
+        ui->ShowInfo("Please select a staff set (1-8) in the list, where the created staff set "
+                     "should be placed.",
+                     "No Staff Set Selection");
+        return;
+    }
+    // Read before any question: the box takes the activation away from the panel, and what
+    // the user typed must be what the new set is called.
+    NKString name;
+    TypedName(&name);
+    if (SetExists(s) &&
+        ui->AskYesNo("A staff set already exist at the selected position. Do you want to "
+                     "replace the current staff set?",
+                     "Replace Current Staff Set?") != AnswerYes)
+        return;
+    if (RunOperation(kCreateSet, s, &name, &region))
+        RefreshRow(s);
+}
+
+void NKStaffSetPanelWindow::AddStavesToSet() {
+    NKMusicRegion region = NKMusicRegion::CurrentSelection();
+    const int32_t s = SelectionValue();
+    if (region.IsEmpty() || !SetPresent(s))
+        return;
+    NKString name;
+    TypedName(&name);
+    if (RunOperation(kAddStaves, s, &name, &region))
+        RefreshRow(s);
+    else
+        Beep();
+}
+
+void NKStaffSetPanelWindow::RemoveStavesFromSet() {
+    NKMusicRegion region = NKMusicRegion::CurrentSelection();
+    const int32_t s = SelectionValue();
+    if (region.IsEmpty() || !SetPresent(s))
+        return;
+    NKString name;
+    TypedName(&name);
+    if (!RunOperation(kRemoveStaves, s, &name, &region)) {
+        Beep();
+        return;
+    }
+    RefreshRow(s);
+    // The host's second region record covers the changed staves over whole measures.
+    unsigned char redraw[kMusicRegionRecordSize] = {};
+    NKMusicRegion::CurrentSelection(redraw);
+    NX_RedrawMusic(redraw);
+}
+
+void NKStaffSetPanelWindow::MoveSetUp() {
+    const int32_t s = SelectionValue();
+    if (s <= 1 || !SetPresent(s))
+        return;
+    MoveSet(s, true);
+}
+
+void NKStaffSetPanelWindow::MoveSetDown() {
+    const int32_t s = SelectionValue();
+    if (s < 1 || s >= kLastSet || !SetPresent(s))
+        return;
+    MoveSet(s, false);
+}
+
+void NKStaffSetPanelWindow::MoveSet(int32_t set, bool up) {
+    const NKString empty("");
+    if (!RunOperation(up ? kMoveSetUp : kMoveSetDown, set, &empty, nullptr))
+        return;
+    RefreshAll();
+    if (setList)
+        setList->SelectRow(up ? set - 1 : set + 1);
+    NX_ExecuteMenuItem(kShowAllStaves);
+}
+
+void NKStaffSetPanelWindow::DeleteSelectedSet() {
+    const int32_t s = SelectionValue();
+    if (!SetPresent(s))
+        return;
+    if (ui->AskYesNo("Do you really want to delete the selected staff set?", "Delete Staff Set?") !=
+        AnswerYes)
+        return;
+    const NKString empty("");
+    if (!RunOperation(kDeleteSet, s, &empty, nullptr))
+        return;
+    RefreshAll();
+    NX_ExecuteMenuItem(kShowAllStaves);
+}
+
+void NKStaffSetPanelWindow::HandleTimer(UINT_PTR) {
+    ++timerTicks;
+    if (timerTicks >= kTicksPerDocumentCheck) {
+        timerTicks = 0;
+        if (NX_GetCurrentTavrinDocument() != document.documentId) {
+            RefreshAll();
+            return;
+        }
+    }
+    if (!IsListCurrent())
+        RefreshAll();
+}
+
+void NKStaffSetPanelWindow::HandleActivate(bool activated) {
+    if (!IsListCurrent())
+        RefreshAll();
+    if (shadeEnabled)
+        SetShade(!activated);
+    else if (shaded)
+        SetShade(false);
+    UpdateControls(SelectionValue());
+}
+
+void NKStaffSetPanelWindow::FillList() {
+    if (setList)
+        setList->Fill();
+}
+
+void NKStaffSetPanelWindow::RefreshAll() {
+    if (setList)
+        setList->RefreshRows();
+    document.documentId = static_cast<int16_t>(NX_GetCurrentTavrinDocument());
+    if (setList)
+        setList->RedrawRows();
+    UpdateControls(SelectionValue());
+}
+
+void NKStaffSetPanelWindow::RefreshRow(int32_t set) {
+    if (!setList)
+        return;
+    setList->RefreshRowTexts(set);
+    setList->RedrawRows();
+}
+
+bool NKStaffSetPanelWindow::IsListCurrent() {
+    return !setList || setList->CountsMatchDocument();
+}

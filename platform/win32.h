@@ -357,6 +357,60 @@ struct NMUPDOWN {
 #define LPSTR_TEXTCALLBACKW ((LPWSTR)(INT_PTR)-1)
 #define LPSTR_TEXTCALLBACKA ((LPSTR)(INT_PTR)-1)
 
+// Window creation and placement records, and the rest of the window system's vocabulary.
+struct WINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x, y, cx, cy;
+    UINT flags;
+};
+struct CREATESTRUCTW {
+    LPVOID lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy, cx, y, x;
+    LONG style;
+    LPCWSTR lpszName;
+    LPCWSTR lpszClass;
+    DWORD dwExStyle;
+};
+struct INITCOMMONCONTROLSEX {
+    DWORD dwSize;
+    DWORD dwICC;
+};
+#define WM_MOVE 0x0003
+#define WM_NCCREATE 0x0081
+#define WM_SYSCOMMAND 0x0112
+#define SC_CLOSE 0xF060
+#define WS_CLIPSIBLINGS 0x04000000u
+#define WS_EX_NOPARENTNOTIFY 0x00000004u
+#define WS_EX_CONTROLPARENT 0x00010000u
+#define DS_3DLOOK 0x0004u
+#define BS_PUSHBUTTON 0x0000
+#define BS_DEFPUSHBUTTON 0x0001
+#define BS_CHECKBOX 0x0002
+#define BS_AUTOCHECKBOX 0x0003
+#define BS_TYPEMASK 0x000F
+#define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
+#define EN_UPDATE 0x0400
+#define SM_CXFRAME 32
+#define SM_CYFRAME 33
+#define SM_CXMINTRACK 34
+#define SM_CYMINTRACK 35
+#define SM_CXMAXTRACK 59
+#define SM_CYMAXTRACK 60
+#define NM_SETFOCUS (NM_FIRST - 7)
+#define NM_KILLFOCUS (NM_FIRST - 8)
+#define NM_RELEASEDCAPTURE (NM_FIRST - 16)
+#define LVN_DELETEALLITEMS (LVN_FIRST - 4)
+#define LVN_ITEMACTIVATE (LVN_FIRST - 14)
+#define LVIS_ACTIVATING 0x0020
+#define LVIR_BOUNDS 0
+#define LVIR_LABEL 2
+#define ICC_LISTVIEW_CLASSES 0x00000001
+
 extern "C" {
 // Loader.
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
@@ -414,6 +468,11 @@ LRESULT WINAPI DispatchMessageW(const MSG* message);
 BOOL WINAPI IsDialogMessageW(HWND dialog, MSG* message);
 UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure);
 BOOL WINAPI KillTimer(HWND window, UINT_PTR id);
+
+// Window data of pointer size, and the common controls.
+LONG_PTR WINAPI GetWindowLongPtrW(HWND window, int index);
+LONG_PTR WINAPI SetWindowLongPtrW(HWND window, int index, LONG_PTR value);
+BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* classes);
 }
 
 #endif

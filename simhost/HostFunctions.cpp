@@ -2,45 +2,14 @@
 
 #include <algorithm>
 #include <cstring>
-#include <type_traits>
 
+#include "simhost/HostCallServing.h"
+#include "simhost/PreferenceFolder.h"
 #include "simhost/RecordLayouts.h"
 #include "simhost/SimHost.h"
 #include "simhost/StaffNames.h"
 
 namespace {
-
-template <typename T> int64_t Logged(T value) {
-    if constexpr (std::is_pointer_v<T>)
-        return static_cast<int64_t>(reinterpret_cast<intptr_t>(value));
-    else
-        return static_cast<int64_t>(value);
-}
-
-// Logs the call with the current host and gives its answer: 0 for an injected failure, a
-// scripted result if a test asked for one, else what the behaviour does with the host.
-// Without a host, every call fails.
-template <typename Behaviour, typename... Args>
-int32_t Serve(const char* function, Behaviour behaviour, Args... args) {
-    SimHost* host = SimHost::Current();
-    if (!host)
-        return 0;
-    host->Log().Record(HostCall{function, {Logged(args)...}});
-    if (host->ConsumeInjectedFailure(function))
-        return 0;
-    if (auto scripted = host->ScriptedResult(function))
-        return *scripted;
-    return behaviour(*host);
-}
-
-template <typename... Args> int32_t Answer(const char* function, int32_t result, Args... args) {
-    return Serve(
-        function, [result](SimHost&) { return result; }, args...);
-}
-
-// The dialog functions and the preference folder do not serve anything yet: they are
-// present, logged, and answer failure.
-constexpr int32_t kNotServed = 0;
 
 // The 8-byte record key: item and sub-number, then four bytes the host carries along.
 int16_t KeyItem(const void* key) {
@@ -163,49 +132,6 @@ int16_t WINAPI Host_NX_NextEData(uint32_t tag, void* key, void* zero1, void* zer
     return static_cast<int16_t>(Serve("NX_NextEData", next, tag, key, zero1, zero2, version));
 }
 
-int32_t WINAPI Host_NX_Dialog(int32_t templateId, SimDialogCallback callback, HWND parent,
-                              uint32_t zero, void* userData, uint32_t apiVersion) {
-    return Answer("NX_Dialog", kNotServed, templateId, reinterpret_cast<void*>(callback), parent,
-                  zero, userData, apiVersion);
-}
-
-void WINAPI Host_NX_EndDialog(HWND dialog, uint32_t apiVersion) {
-    Answer("NX_EndDialog", kNotServed, dialog, apiVersion);
-}
-
-int32_t WINAPI Host_NX_EnableDlgItem(HWND dialog, int32_t id, int32_t enable, uint32_t apiVersion) {
-    return Answer("NX_EnableDlgItem", kNotServed, dialog, id, enable, apiVersion);
-}
-
-int32_t WINAPI Host_NX_GetDlgItemVal(HWND dialog, int32_t id, int32_t kind, uint32_t apiVersion) {
-    return Answer("NX_GetDlgItemVal", kNotServed, dialog, id, kind, apiVersion);
-}
-
-int32_t WINAPI Host_NX_SetDlgItemVal(HWND dialog, int32_t id, int32_t kind, int32_t value,
-                                     uint32_t apiVersion) {
-    return Answer("NX_SetDlgItemVal", kNotServed, dialog, id, kind, value, apiVersion);
-}
-
-int32_t WINAPI Host_NX_GetDlgString(HWND dialog, int32_t id, char* text, int32_t capacity,
-                                    uint32_t apiVersion) {
-    return Answer("NX_GetDlgString", kNotServed, dialog, id, text, capacity, apiVersion);
-}
-
-int32_t WINAPI Host_NX_GetDlgString_UTF16(HWND dialog, int32_t id, char16_t* text, int32_t capacity,
-                                          uint32_t apiVersion) {
-    return Answer("NX_GetDlgString_UTF16", kNotServed, dialog, id, text, capacity, apiVersion);
-}
-
-int32_t WINAPI Host_NX_SetDlgString(HWND dialog, int32_t id, const char* text,
-                                    uint32_t apiVersion) {
-    return Answer("NX_SetDlgString", kNotServed, dialog, id, text, apiVersion);
-}
-
-int32_t WINAPI Host_NX_SetDlgString_UTF16(HWND dialog, int32_t id, const char16_t* text,
-                                          uint32_t apiVersion) {
-    return Answer("NX_SetDlgString_UTF16", kNotServed, dialog, id, text, apiVersion);
-}
-
 int16_t WINAPI Host_NX_SlotToInst(int32_t slot, int32_t listItem, uint32_t apiVersion) {
     auto slotToStaff = [=](SimHost& host) -> int32_t {
         std::vector<ListEntry> list = CurrentList(host, listItem);
@@ -257,8 +183,22 @@ int16_t WINAPI Host_NX_GetCurrentTavrinDocument(uint32_t apiVersion) {
     return static_cast<int16_t>(Serve("NX_GetCurrentTavrinDocument", current, apiVersion));
 }
 
+// Path kinds 7 (older hosts) and 15 both name the preference folder; every other kind fails.
+// The buffer gets the folder in the host's form (see PreferenceFolder.h): 8-bit text below
+// version 0x11000000, UTF-16 from it on, terminator included in at most 520 bytes; nothing is
+// written when the call fails.
 int32_t WINAPI Host_NX_GetVarlunePath(int32_t kind, void* path, uint32_t apiVersion) {
-    return Answer("NX_GetVarlunePath", kNotServed, kind, path, apiVersion);
+    auto folder = [=](SimHost& host) -> int32_t {
+        constexpr size_t kPathBufferSize = 520;
+        if (!path || (kind != 7 && kind != 15))
+            return 0;
+        auto text = HostFolderText(host.Version(), host.PreferenceFolder(), kPathBufferSize);
+        if (!text)
+            return 0;
+        std::memcpy(path, text->data(), text->size());
+        return 1;
+    };
+    return Serve("NX_GetVarlunePath", folder, kind, path, apiVersion);
 }
 
 int32_t WINAPI Host_NX_StartVarluneEdit(const char* undoText, uint32_t apiVersion) {
@@ -306,11 +246,6 @@ int32_t WINAPI Host_NX_ExecuteMenuItem(int32_t command, uint32_t apiVersion) {
         return 1;
     };
     return Serve("NX_ExecuteMenuItem", execute, command, apiVersion);
-}
-
-HWND WINAPI Host_NX_GetCurrentWindow(uint32_t apiVersion) {
-    Answer("NX_GetCurrentWindow", kNotServed, apiVersion);
-    return nullptr;
 }
 
 int32_t WINAPI Host_NX_GetCurrentPartID(uint32_t apiVersion) {

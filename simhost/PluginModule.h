@@ -16,6 +16,8 @@ public:
     PluginModule& operator=(const PluginModule&) = delete;
 
     bool Loaded() const { return module_ != nullptr; }
+    // The loaded module, whose resources hold the plug-in's dialog templates.
+    HMODULE Handle() const { return module_; }
     // Names of the entry points the module does not export; empty for a usable plug-in.
     const std::vector<std::string>& MissingEntryPoints() const { return missing_; }
     bool Usable() const { return Loaded() && missing_.empty(); }

@@ -1,7 +1,6 @@
 #include "simhost/RecordLayouts.h"
 
 namespace {
-constexpr uint32_t kUnicodeHost = 0x11000000;
 constexpr size_t kDescriptionOffset = 34;
 } // namespace
 
@@ -15,12 +14,12 @@ std::string TagText(uint32_t tag) {
 }
 
 bool IsUnicodeHost(uint32_t hostVersion) {
-    return hostVersion >= kUnicodeHost;
+    return hostVersion >= kSimUnicodeHost;
 }
 
 std::optional<uint32_t> ExpectedRecordVersion(uint32_t tag, uint32_t hostVersion) {
     if (tag == SimTag("SOIS"))
-        return hostVersion >= 0x12000000    ? 0x12000000
+        return hostVersion >= kSimHost12    ? 0x12000000
                : IsUnicodeHost(hostVersion) ? 0x11000000
                                             : 0x0F000000;
     if (tag == SimTag("SOMC"))
@@ -52,7 +51,7 @@ std::optional<size_t> ExpectedRecordSize(uint32_t tag, uint32_t hostVersion) {
 }
 
 size_t StaffRecordSize(uint32_t hostVersion) {
-    return hostVersion >= 0x12000000 ? 136 : IsUnicodeHost(hostVersion) ? 132 : 114;
+    return hostVersion >= kSimHost12 ? 136 : IsUnicodeHost(hostVersion) ? 132 : 114;
 }
 
 size_t CategoryRecordSize(uint32_t hostVersion) {

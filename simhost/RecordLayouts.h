@@ -22,6 +22,11 @@ std::string TagText(uint32_t tag);
 
 constexpr uint32_t kSimApiVersion = 0x12050000;
 
+// The host versions from which the host changes its text and record layouts: the simulated
+// host's own thresholds, independent of the plug-in's.
+constexpr uint32_t kSimUnicodeHost = 0x11000000; // UTF-16 text and its record layouts
+constexpr uint32_t kSimHost12 = 0x12000000;      // the larger staff record
+
 // The format version the host accepts for a record type, or nothing for types it takes in
 // any version.
 std::optional<uint32_t> ExpectedRecordVersion(uint32_t tag, uint32_t hostVersion);

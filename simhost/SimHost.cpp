@@ -1,6 +1,9 @@
 #include "simhost/SimHost.h"
 
 #include <algorithm>
+#include <system_error>
+
+#include "simhost/PreferenceFolder.h"
 
 namespace {
 SimHost* currentHost = nullptr;
@@ -14,10 +17,28 @@ SimHost::SimHost(uint32_t version, HostExecutable executable,
 
 // A host replaced by a newer one leaves the newer one's presentation alone.
 SimHost::~SimHost() {
+    SetPreferenceFolder({});
     if (currentHost != this)
         return;
     WithdrawHostModule();
     currentHost = nullptr;
+}
+
+void SimHost::SetPreferenceFolder(const std::filesystem::path& folder) {
+    if (ownsPreferenceFolder_) {
+        std::error_code ignored;
+        std::filesystem::remove_all(preferenceFolder_, ignored);
+    }
+    preferenceFolder_ = folder;
+    ownsPreferenceFolder_ = false;
+}
+
+const std::filesystem::path& SimHost::PreferenceFolder() {
+    if (preferenceFolder_.empty()) {
+        preferenceFolder_ = MakeTemporaryFolder();
+        ownsPreferenceFolder_ = !preferenceFolder_.empty();
+    }
+    return preferenceFolder_;
 }
 
 SimHost* SimHost::Current() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -34,6 +35,12 @@ public:
 
     CallLog& Log() { return log_; }
 
+    // The plug-in module whose dialog templates NX_Dialog creates: the module the host loaded,
+    // or, for plug-in code linked into a test, the plug-in module file loaded for its
+    // resources. Not owned. Without one NX_Dialog fails.
+    void SetPluginModule(HMODULE module) { pluginModule_ = module; }
+    HMODULE PluginModuleHandle() const { return pluginModule_; }
+
     // Documents. The first one added becomes current.
     SimDocument& AddDocument(const std::string& title);
     SimDocument* CurrentDocument();
@@ -61,6 +68,13 @@ public:
     void SetFailingLoadsWrite(bool on) { failingLoadsWrite_ = on; }
     bool FailingLoadsWrite() const { return failingLoadsWrite_; }
 
+    // The folder the host names to plug-ins for their preference files. Unless a caller sets
+    // one, a fresh temporary folder is made for this host when first asked for, and removed
+    // with its content when the host goes; a folder set by the caller is left as it is. An
+    // empty path when no folder could be made.
+    void SetPreferenceFolder(const std::filesystem::path& folder);
+    const std::filesystem::path& PreferenceFolder();
+
     // Makes every later call of the named host function answer this value. Results of host
     // functions without a result are not affected.
     void ScriptResult(const std::string& function, int32_t result);
@@ -81,4 +95,7 @@ private:
     bool overReportingLoads_ = false;
     bool failingLoadsWrite_ = false;
     bool presented_;
+    std::filesystem::path preferenceFolder_;
+    bool ownsPreferenceFolder_ = false;
+    HMODULE pluginModule_ = nullptr;
 };

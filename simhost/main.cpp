@@ -2,8 +2,11 @@
 // host does and prints what a user of the host would see of it.
 //
 //   VARLUNE [--host-version HEX] [PLUGIN]
+//   VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]
 //
-// PLUGIN defaults to the plug-in module next to this program.
+// PLUGIN defaults to the plug-in module next to this program. With --script the program
+// carries out the scenario in FILE and prints its transcript; the exit code is 1 when an
+// action could not be carried out.
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +15,7 @@
 
 #include "simhost/Handshake.h"
 #include "simhost/PluginModule.h"
+#include "simhost/ScenarioRunner.h"
 #include "simhost/SimHost.h"
 
 namespace {
@@ -25,7 +29,8 @@ std::string DefaultPluginPath(const char* programPath) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: VARLUNE [--host-version HEX] [PLUGIN]\n");
+    std::fprintf(stderr, "usage: VARLUNE [--host-version HEX] [PLUGIN]\n"
+                         "       VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]\n");
     return 2;
 }
 
@@ -34,13 +39,26 @@ int Usage() {
 int main(int argc, char** argv) {
     uint32_t hostVersion = 0x12050000;
     std::string pluginPath = DefaultPluginPath(argv[0]);
+    std::string script, screenshots = ".";
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--host-version") == 0 && i + 1 < argc)
             hostVersion = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 16));
+        else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc)
+            script = argv[++i];
+        else if (std::strcmp(argv[i], "--screenshots") == 0 && i + 1 < argc)
+            screenshots = argv[++i];
         else if (argv[i][0] == '-')
             return Usage();
         else
             pluginPath = argv[i];
+    }
+
+    if (!script.empty()) {
+        ScenarioRunner runner(pluginPath, screenshots);
+        std::string transcript;
+        const bool done = runner.Run(ReadScenario(script), transcript);
+        std::fputs(transcript.c_str(), stdout);
+        return done ? 0 : 1;
     }
 
     std::printf("Varlune, simulated host (%s build)\n", NK_BUILD_KIND);

@@ -54,6 +54,13 @@ void UnregisterModule(const std::string& moduleName) {
                   modules.end());
 }
 
+std::string LoadedModuleFile(HMODULE module) {
+    for (const auto& m : TheRegistry().modules)
+        if (m.get() == module && m->sharedObject)
+            return m->name;
+    return "";
+}
+
 const std::vector<std::string>& ModuleLookups() {
     return TheRegistry().moduleLookups;
 }

@@ -20,6 +20,10 @@ struct Export {
 void RegisterModule(const std::string& moduleName, std::vector<Export> exports);
 void UnregisterModule(const std::string& moduleName);
 
+// The file a module was loaded from with LoadLibraryA, as it was named there; empty for a
+// module registered by name and for a handle that is no module.
+std::string LoadedModuleFile(HMODULE module);
+
 // Every GetModuleHandleA and GetProcAddress call since the last ClearLookupLog, in order.
 const std::vector<std::string>& ModuleLookups();
 const std::vector<std::string>& ProcLookups();

@@ -41,6 +41,7 @@ protected:
     char16_t wide[kDlgStringCapacity] = {};
     char16_t name[kAutoNumberedNameCapacity] = {};
     unsigned char value4[4] = {}, region[20] = {}, second[20] = {};
+    unsigned char folder[520] = {}; // the host writes its preference folder here
 };
 
 } // namespace
@@ -94,7 +95,7 @@ TEST_F(HostBridgeTest, EveryFunctionReachesTheHostWithItsArgumentsInOrder) {
          {Address(value4), Address(region), Address(second), V}},
         {"NX_RedrawMusic", [&] { NX_RedrawMusic(second); }, {Address(second), V}},
         {"NX_GetCurrentTavrinDocument", [&] { NX_GetCurrentTavrinDocument(); }, {V}},
-        {"NX_GetVarlunePath", [&] { NX_GetVarlunePath(15, buffer); }, {15, Address(buffer), V}},
+        {"NX_GetVarlunePath", [&] { NX_GetVarlunePath(15, folder); }, {15, Address(folder), V}},
         {"NX_ExecuteMenuItem", [&] { NX_ExecuteMenuItem(10614); }, {10614, V}},
         {"NX_GetCurrentWindow", [&] { NX_GetCurrentWindow(); }, {V}},
         {"NX_GetCurrentPartID", [&] { NX_GetCurrentPartID(); }, {V}},

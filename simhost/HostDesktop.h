@@ -1,0 +1,94 @@
+// What a user of the host sees around the plug-in: the host's main window, which owns every
+// plug-in dialog and every message box, a modal dialog of the host's own that can be put up
+// over it, the host's message loop, and the message boxes and beeps the plug-in produces.
+//
+// The newest HostDesktop is the current one; NX_GetCurrentWindow answers its main window, and
+// without one it answers no window. Everything here runs on the user-interface thread.
+//
+// Message boxes are answered by the host, never by a person: a box with more than one button
+// takes the next answer queued with AnswerNextBoxes; a box with only an OK button takes none.
+// On Windows the real box is shown and clicked; natively the substitute's box is answered.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+// One message box as the user saw it, and how the host closed it.
+struct BoxSeen {
+    HWND owner;
+    std::u16string caption;
+    std::u16string text;
+    // Button texts in the box's order, mnemonics included ("&Yes", "&No"; "OK").
+    std::vector<std::u16string> buttons;
+    // The button pressed: IDOK, IDYES or IDNO.
+    int answer;
+};
+
+class HostDesktop {
+public:
+    // Creates and shows the main window: a top-level window titled "Varlune" at (0, 0),
+    // 800 x 600 pixels outside.
+    HostDesktop();
+    ~HostDesktop();
+    HostDesktop(const HostDesktop&) = delete;
+    HostDesktop& operator=(const HostDesktop&) = delete;
+
+    static HostDesktop* Current();
+
+    HWND MainWindow() const { return mainWindow_; }
+
+    // A modal dialog of the host, owned by the main window, which it disables as a real modal
+    // dialog does; the plug-in's panel learns of it the next time it asks. Putting up a second
+    // one while one is up does nothing. Returns false when the dialog could not be made.
+    bool PutUpModalDialog();
+    // Destroys the modal dialog and enables the main window again; nothing without one.
+    void TakeDownModalDialog();
+    HWND ModalDialog() const { return modalDialog_; }
+
+    // The host's message loop, run until the queue is empty: each message goes through
+    // IsDialogMessageW of every open plug-in dialog, so that keyboard navigation and mnemonics
+    // work as in the real host, and is otherwise translated and dispatched. WM_TIMER is never
+    // taken from the queue: the panel's timer ticks only when a caller sends WM_TIMER.
+    void PumpMessages();
+
+    // Queues answers (IDYES or IDNO) for the next boxes with more than one button, in order.
+    // Such a box that finds the queue empty, or takes an answer other than these two, is
+    // answered IDNO.
+    void AnswerNextBoxes(const std::vector<int>& answers);
+    // Every box shown since this desktop was made, in order.
+    const std::vector<BoxSeen>& BoxesSeen() const { return boxesSeen_; }
+
+    // Lets Beeps see the beeps of code in this module. On Windows the module's import of
+    // MessageBeep is redirected through a recorder that calls the real one, until the desktop
+    // goes (a module unloaded before then is left alone); false when the module does not
+    // import MessageBeep. Natively every beep of the process is seen anyway: true.
+    bool RecordBeepsOf(HMODULE module);
+    // The type of every beep asked for since this desktop was made, in order, whether or not
+    // it sounded.
+    std::vector<UINT> Beeps() const;
+
+    // Writes what the screen shows of the window's outer rectangle as a 24-bit PNG file.
+    // Only Windows has a screen; natively this returns false.
+    bool SaveScreenshot(HWND window, const std::string& pngPath) const;
+
+private:
+    // What differs between the platforms: how boxes are caught, how beeps are seen.
+    struct PlatformParts;
+    struct PlatformPartsDeleter {
+        void operator()(PlatformParts* parts) const;
+    };
+    void StartAnsweringBoxes();
+    void StopAnsweringBoxes();
+    // Records a box (everything but the answer, which it fills in) and gives its answer.
+    int TakeBox(BoxSeen box);
+
+    HWND mainWindow_ = nullptr;
+    HWND modalDialog_ = nullptr;
+    std::deque<int> answers_;
+    std::vector<BoxSeen> boxesSeen_;
+    std::unique_ptr<PlatformParts, PlatformPartsDeleter> platform_;
+};

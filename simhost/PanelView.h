@@ -1,0 +1,21 @@
+// The panel as its user sees it, read from the real dialog through Win32 alone: the list's
+// rows through the list view's own display path, the selection, which buttons can be
+// pressed, the name field, where the panel stands and whether it is folded. The same code
+// reads the real controls under Windows and the substitute ones natively.
+#pragma once
+
+#include <string>
+
+#include "platform/win32.h"
+
+// Several lines, each starting with indent.
+std::string DescribePanel(HWND panel, const std::string& indent);
+
+// A dialog item by its caption ("&Create Set"), or null.
+HWND FindButton(HWND panel, const std::string& caption);
+HWND PanelList(HWND panel);
+HWND PanelNameField(HWND panel);
+
+std::string Utf8(const std::u16string& text);
+std::u16string Utf16(const std::string& utf8);
+std::u16string TextOf(HWND window);

@@ -127,8 +127,7 @@ HWND FindButton(HWND panel, const std::string& caption) {
     if (!panel)
         return nullptr;
     for (int id : kItemOrder)
-        if (id != kListId && id != kNameFieldId &&
-            Utf8(TextOf(GetDlgItem(panel, id))) == caption)
+        if (id != kListId && id != kNameFieldId && Utf8(TextOf(GetDlgItem(panel, id))) == caption)
             return GetDlgItem(panel, id);
     return nullptr;
 }
@@ -158,9 +157,8 @@ std::string DescribePanel(HWND panel, const std::string& indent) {
             cells.push_back(CellText(list, item, c));
         out += indent + Row(cells) + "\n";
     }
-    const auto selected =
-        static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                      LVNI_SELECTED));
+    const auto selected = static_cast<int>(
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     const auto mark = static_cast<int>(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0));
     out += indent + "selected row: " + (selected < 0 ? "none" : std::to_string(selected));
     if (mark != selected)

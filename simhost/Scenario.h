@@ -37,7 +37,7 @@
 
 struct ScenarioAction {
     int line = 0;
-    std::string text;              // the line as written, without blanks at either end
+    std::string text;               // the line as written, without blanks at either end
     std::vector<std::string> words; // split at blanks; quoted texts stay whole, unquoted
 };
 

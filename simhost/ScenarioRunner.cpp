@@ -8,8 +8,8 @@
 #include "simhost/PanelView.h"
 #include "simhost/PluginDialogs.h"
 #include "simhost/PluginModule.h"
-#include "simhost/ScenarioScores.h"
 #include "simhost/SampleScore.h"
+#include "simhost/ScenarioScores.h"
 #include "simhost/SimHost.h"
 #include "simhost/UserInput.h"
 
@@ -72,6 +72,13 @@ std::string FileContents(const std::string& path, const std::string& indent) {
     return out.empty() ? indent + "(empty file)\n" : out;
 }
 
+// A user's click or key that cannot arrive (the window is disabled or hidden) does nothing;
+// the transcript says so.
+void Reached(bool reached, std::string& out) {
+    if (!reached)
+        out += "  (the panel is disabled or hidden: nothing happens)\n";
+}
+
 } // namespace
 
 ScenarioRunner::ScenarioRunner(std::string pluginPath, std::string screenshotFolder)
@@ -124,7 +131,8 @@ bool ScenarioRunner::Run(const Scenario& scenario, std::string& out) {
     size_t first = 0;
     long version = 0;
     if (!scenario.actions.empty() && Is(scenario.actions[0], {"host", "version"}) &&
-        scenario.actions[0].words.size() == 3 && Number(scenario.actions[0].words[2], version, 16)) {
+        scenario.actions[0].words.size() == 3 &&
+        Number(scenario.actions[0].words[2], version, 16)) {
         hostVersion_ = static_cast<uint32_t>(version);
         first = 1;
     }
@@ -157,7 +165,10 @@ void ScenarioRunner::ReportStep(std::string& out) {
                             : box.owner && box.owner == Panel() ? "the panel"
                                                                 : "no window";
         out += "  message box \"" + Utf8(box.caption) + "\", owned by " + owner + ":\n";
-        out += "    " + Utf8(box.text) + "\n    ";
+        std::string text = Utf8(box.text);
+        for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 5))
+            text.replace(at, 1, "\n    ");
+        out += "    " + text + "\n    ";
         for (const std::u16string& button : box.buttons)
             out += "[" + Utf8(button) + "] ";
         out += "-> " + AnswerName(box.answer) + "\n";
@@ -172,14 +183,19 @@ void ScenarioRunner::ReportStep(std::string& out) {
     beepsReported_ = beeps.size();
     const std::vector<HostCall>& calls = host_->Log().Calls();
     std::vector<std::string> commands;
-    for (size_t i = callsReported_; i < calls.size(); ++i)
+    bool redrawn = false;
+    for (size_t i = callsReported_; i < calls.size(); ++i) {
         if (calls[i].function == "NX_ExecuteMenuItem" && !calls[i].arguments.empty())
             commands.push_back(std::to_string(calls[i].arguments[0]));
+        redrawn = redrawn || calls[i].function == "NX_RedrawMusic";
+    }
     callsReported_ = calls.size();
     SimDocument* document = host_->CurrentDocument();
     if (!commands.empty())
         out += "  host commands " + Joined(commands) + "; the score shows " +
                ViewName(document ? document->ViewedSet() : 0) + "\n";
+    if (redrawn)
+        out += "  the host redraws the music\n";
     std::string undo = document ? Joined(document->UndoHistory()) : "";
     if (undo != undoReported_ && document)
         out += "  undo history: " + undo + "\n";
@@ -232,14 +248,15 @@ bool ScenarioRunner::Do(const ScenarioAction& action, std::string& out) {
     }
     if ((Is(action, {"click", "row"}) || Is(action, {"double-click", "row"})) && w.size() == 3 &&
         Number(w[2], a) && panel) {
-        if (w[0] == "click")
-            UserInput::ClickRow(PanelList(panel), static_cast<int>(a));
-        else
-            UserInput::DoubleClickRow(PanelList(panel), static_cast<int>(a));
+        HWND list = PanelList(panel);
+        const int row = static_cast<int>(a);
+        Reached(w[0] == "click" ? UserInput::ClickRow(list, row)
+                                : UserInput::DoubleClickRow(list, row),
+                out);
         return true;
     }
     if (Is(action, {"type"}) && w.size() == 2 && panel) {
-        UserInput::TypeText(PanelNameField(panel), Utf16(w[1]));
+        Reached(UserInput::TypeText(PanelNameField(panel), Utf16(w[1])), out);
         return true;
     }
     if (Is(action, {"press"}) && w.size() == 2 && panel) {
@@ -248,7 +265,8 @@ bool ScenarioRunner::Do(const ScenarioAction& action, std::string& out) {
             return false;
         if (!IsWindowEnabled(button))
             out += "  (the button is disabled: the click does nothing)\n";
-        UserInput::ClickButton(button);
+        else
+            Reached(UserInput::ClickButton(button), out);
         return true;
     }
     if (Is(action, {"answer"}) && w.size() == 2 && (w[1] == "Yes" || w[1] == "No")) {
@@ -263,11 +281,11 @@ bool ScenarioRunner::Do(const ScenarioAction& action, std::string& out) {
         return true;
     }
     if (Is(action, {"click", "into", "the", "score"})) {
-        UserInput::Activate(desktop_->MainWindow());
+        Reached(UserInput::Activate(desktop_->MainWindow()), out);
         return true;
     }
     if (Is(action, {"click", "into", "the", "panel"}) && panel) {
-        UserInput::Activate(panel);
+        Reached(UserInput::Activate(panel), out);
         return true;
     }
     if (Is(action, {"host", "modal", "dialog"}) && w.size() == 4) {
@@ -290,7 +308,7 @@ bool ScenarioRunner::Do(const ScenarioAction& action, std::string& out) {
         return true;
     }
     if (Is(action, {"close", "panel", "by", "caption"}) && panel) {
-        UserInput::CloseByCaption(panel);
+        Reached(UserInput::CloseByCaption(panel), out);
         return true;
     }
     if ((Is(action, {"write", "options"}) || Is(action, {"write", "prefs"})) && w.size() >= 2) {

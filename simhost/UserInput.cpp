@@ -59,6 +59,8 @@ bool TypeText(HWND edit, const std::u16string& text) {
     if (!IsWindow(edit))
         return false;
     SendMessageW(edit, EM_SETSEL, 0, -1);
+    // Backspace takes the selected text away, so that typing nothing empties the field.
+    SendMessageW(edit, WM_CHAR, u'\b', 1);
     for (char16_t unit : text)
         SendMessageW(edit, WM_CHAR, unit, 1);
     return true;

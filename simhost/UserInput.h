@@ -32,8 +32,8 @@ bool DoubleClickRow(HWND list, int row);
 bool ClickButton(HWND button);
 
 // Replaces the text of an edit field as a user who puts the caret in the field, selects all
-// and types: the field takes the focus, its whole text is selected (EM_SETSEL 0, -1), and
-// each UTF-16 unit arrives as a WM_CHAR.
+// and types: the field takes the focus, its whole text is selected (EM_SETSEL 0, -1) and
+// deleted with a backspace, and each UTF-16 unit arrives as a WM_CHAR.
 bool TypeText(HWND edit, const std::u16string& text);
 
 // The close box in the caption of a top-level window: WM_SYSCOMMAND with SC_CLOSE, which

@@ -1,5 +1,29 @@
 // The substitute window system as a whole, for tests and for the simulated host: what a test
 // needs and Windows cannot tell. The windows themselves are reached through platform/win32.h.
+//
+// The window system reproduces what Wine 8 does in the project's test display (1024 x 768,
+// default theme, windows that no window manager looks after), measured there message by
+// message: the same dialog gets the same rectangles and the same messages, in the same order,
+// on both platforms. tests/unit/substitute/ states those measurements; each test there that is
+// not native-only runs against Wine too. Where the two do not agree, and why:
+//  - Nothing is drawn, so nothing is sent that only drawing needs: no painting, palette,
+//    non-client sizing or custom-draw messages, and LVN_GETDISPINFOW only when a program reads
+//    a cell (Windows also asks whenever it repaints). Neither is there an input method or a
+//    mouse capture, so no WM_IME_*, WM_SETCURSOR or WM_CAPTURECHANGED.
+//  - Queries that only decide between ANSI and Unicode or among keyboard behaviours are not
+//    asked (WM_NOTIFYFORMAT: notifications are always Unicode here; WM_GETDLGCODE), and
+//    WM_ACTIVATEAPP, WM_CANCELMODE, WM_PARENTNOTIFY and WM_STYLECHANGING/CHANGED are not sent.
+//  - There is no keyboard: TranslateMessage makes no characters, IsDialogMessageW does no
+//    Tab, Enter or Escape navigation.
+//  - The list view never scrolls and measures its rows with the panel's template font; the
+//    dialog base units are known for that font only (MS Sans Serif 8 point); templates must
+//    be extended ones (DIALOGEX), found by number.
+//  - Wine itself behaves differently when it takes its top-level windows for windows a window
+//    manager looks after (its default) in a display without one: it waits two seconds at each
+//    window destroyed, and it grows a window folded below its caption to a client area one
+//    pixel high. The Windows test suite therefore runs with Wine's "Managed" setting off,
+//    and alone in its display, since another Wine program showing windows meanwhile can keep
+//    the activation from the windows a test makes.
 #pragma once
 
 #include <string>

@@ -3,11 +3,9 @@
 // the substitute window system, so a test that states the record it expects states it for
 // both: the expectations are what Wine does, measured.
 //
-// The record keeps only the messages the substitute reproduces. Wine also sends painting,
-// palette, non-client sizing, mouse capture, input method and custom-draw messages, asks
-// WM_NOTIFYFORMAT and WM_GETDLGCODE, and sends WM_ACTIVATEAPP and WM_CANCELMODE: none of
-// these is recorded, and the substitute does not send them. LVN_GETDISPINFOW is recorded
-// apart (displayRequests), since Windows asks again whenever it repaints.
+// The record keeps only the messages the substitute reproduces (platform/substitute/
+// WindowSystem.h says which Wine sends besides). LVN_GETDISPINFOW is recorded apart
+// (displayRequests), since Windows asks again whenever it repaints.
 #pragma once
 
 #include <algorithm>

@@ -34,6 +34,17 @@ TEST_F(HostDialogTest, PanelDialogRoutesEveryMessageWithTheUserDataFromTheFirstO
     EXPECT_EQ(reinterpret_cast<intptr_t>(&panel), call.arguments[4]);
 }
 
+TEST_F(HostDialogTest, CallbacksAnswerIsTheDialogProceduresAnswer) {
+    HWND dialog = OpenPanel(panel);
+    ASSERT_NE(nullptr, dialog);
+    // The system hands back a dialog procedure's answer to WM_INITDIALOG as it stands.
+    panel.answeredMessage = WM_INITDIALOG;
+    panel.answer = 0x5A;
+    EXPECT_EQ(0x5A, SendMessageW(dialog, WM_INITDIALOG, 0, 0));
+    panel.answer = 0;
+    EXPECT_EQ(0, SendMessageW(dialog, WM_INITDIALOG, 0, 0));
+}
+
 TEST_F(HostDialogTest, TwoDialogsEachReachTheirOwnCallback) {
     HWND one = OpenPanel(panel);
     HWND two = OpenPanel(other);

@@ -1,0 +1,93 @@
+// The panel on the sample score, opened as the menu command opens it, for what no user can
+// reach through the panel's own controls: commands the panel disables or does not have.
+#include "framework/ui/NKCtrlButton.h"
+#include "framework/ui/NKCtrlEdit.h"
+#include "framework/ui/NKUI.h"
+#include "shell/EntryPoints.h"
+#include "shell/PanelInvocation.h"
+#include "simhost/SampleScore.h"
+#include "simhost/UserInput.h"
+#include "staffsetpanel/NKCtrlStaffSetDataList.h"
+#include "staffsetpanel/NKStaffSetPanelWindow.h"
+#include "tests/support/FreshModule.h"
+#include "tests/support/HostDialogFixture.h"
+
+namespace {
+
+class PanelWindowTest : public HostDialogTest {
+protected:
+    void SetUp() override {
+        FreshModule::Reset();
+        HostDialogTest::SetUp();
+        VarluneExtensionVersion(host.Version());
+        InvokePanel(desktop.MainWindow());
+        desktop.PumpMessages();
+        panel = Panel();
+        ASSERT_NE(nullptr, panel);
+        ASSERT_NE(nullptr, panel->dialogHandle);
+    }
+    void TearDown() override {
+        TerminatePanel();
+        HostDialogTest::TearDown();
+        FreshModule::Reset();
+    }
+
+    HWND Item(int id) const { return GetDlgItem(panel->dialogHandle, id); }
+
+    SimDocument& document = AddSampleScore(host);
+    NKStaffSetPanelWindow* panel = nullptr;
+};
+
+} // namespace
+
+TEST_F(PanelWindowTest, CreatingOnTheAllStavesRowAsksForASetRow) {
+    document.SelectSlots(2, 4);
+    ASSERT_TRUE(UserInput::ClickRow(Item(kStaffSetListId), 0));
+    ASSERT_FALSE(IsWindowEnabled(Item(kCreateButtonId))) << "no user reaches the command here";
+    host.Log().Clear();
+
+    EXPECT_TRUE(panel->HandleCommand(panel->createButton));
+    const std::vector<BoxSeen>& boxes = desktop.BoxesSeen();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(u"No Staff Set Selection", boxes[0].caption);
+    EXPECT_EQ(u"Please select a staff set (1-8) in the list, where the created staff set should "
+              u"be placed.",
+              boxes[0].text);
+    EXPECT_EQ(desktop.MainWindow(), boxes[0].owner);
+    EXPECT_EQ(0u, host.Log().CountOf("NX_StartVarluneEdit_UTF16"));
+    EXPECT_EQ(0u, host.Log().CountOf("NX_StartVarluneEdit"));
+}
+
+TEST_F(PanelWindowTest, CommandsOfNoControlOrOfControlsWithoutAnOperationAreNotHandled) {
+    NKCtrlButton stray(110);
+    EXPECT_FALSE(panel->HandleCommand(nullptr));
+    EXPECT_FALSE(panel->HandleCommand(&stray));
+    EXPECT_FALSE(panel->HandleCommand(panel->nameEdit));
+    EXPECT_FALSE(panel->HandleCommand(panel->switchButton)) << "its role reaches Ok instead";
+    EXPECT_TRUE(desktop.BoxesSeen().empty());
+    EXPECT_EQ(0u, host.Log().CountOf("NX_ExecuteMenuItem"));
+}
+
+TEST_F(PanelWindowTest, InvokingWhileThePanelIsOpenOpensNoSecondDialog) {
+    HWND dialog = panel->dialogHandle;
+    InvokePanel(desktop.MainWindow());
+    EXPECT_EQ(1u, host.Log().CountOf("NX_Dialog"));
+    EXPECT_EQ(dialog, panel->dialogHandle);
+    EXPECT_EQ(dialog, GetActiveWindow());
+}
+
+TEST_F(PanelWindowTest, InvokingAfterCloseReopensTheSamePanelForTheFirstHostWindow) {
+    ASSERT_TRUE(UserInput::CloseByCaption(panel->dialogHandle));
+    desktop.PumpMessages();
+    ASSERT_EQ(nullptr, panel->dialogHandle);
+
+    InvokePanel(reinterpret_cast<HWND>(uintptr_t{0x5150}));
+    desktop.PumpMessages();
+    EXPECT_EQ(panel, Panel());
+    EXPECT_NE(nullptr, panel->dialogHandle);
+    EXPECT_EQ(desktop.MainWindow(), PanelUI()->hostWindow);
+    const std::vector<HostCall> calls = host.Log().CallsOf("NX_Dialog");
+    ASSERT_EQ(2u, calls.size());
+    EXPECT_EQ(reinterpret_cast<intptr_t>(desktop.MainWindow()), calls[1].arguments[2]);
+    EXPECT_EQ(reinterpret_cast<intptr_t>(panel), calls[1].arguments[4]);
+}

@@ -230,31 +230,28 @@ void NKStaffSetPanelWindow::CreateSet() {
         RefreshRow(s);
 }
 
-void NKStaffSetPanelWindow::AddStavesToSet() {
+bool NKStaffSetPanelWindow::ChangeStavesOfSet(int32_t kind) {
     NKMusicRegion region = NKMusicRegion::CurrentSelection();
     const int32_t s = SelectionValue();
     if (region.IsEmpty() || !SetPresent(s))
-        return;
+        return false;
     NKString name;
     TypedName(&name);
-    if (RunOperation(kAddStaves, s, &name, &region))
-        RefreshRow(s);
-    else
+    if (!RunOperation(kind, s, &name, &region)) {
         Beep();
+        return false;
+    }
+    RefreshRow(s);
+    return true;
+}
+
+void NKStaffSetPanelWindow::AddStavesToSet() {
+    ChangeStavesOfSet(kAddStaves);
 }
 
 void NKStaffSetPanelWindow::RemoveStavesFromSet() {
-    NKMusicRegion region = NKMusicRegion::CurrentSelection();
-    const int32_t s = SelectionValue();
-    if (region.IsEmpty() || !SetPresent(s))
+    if (!ChangeStavesOfSet(kRemoveStaves))
         return;
-    NKString name;
-    TypedName(&name);
-    if (!RunOperation(kRemoveStaves, s, &name, &region)) {
-        Beep();
-        return;
-    }
-    RefreshRow(s);
     // The host's second region record covers the changed staves over whole measures.
     unsigned char redraw[kMusicRegionRecordSize] = {};
     NKMusicRegion::CurrentSelection(redraw);

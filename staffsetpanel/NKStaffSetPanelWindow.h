@@ -85,6 +85,9 @@ private:
     void CreateSet();
     void AddStavesToSet();
     void RemoveStavesFromSet();
+    // Adds or removes the selected staves; beeps when the set could not be changed. True when
+    // it was.
+    bool ChangeStavesOfSet(int32_t kind);
     void MoveSetUp();
     void MoveSetDown();
     void MoveSet(int32_t set, bool up);

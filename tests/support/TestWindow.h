@@ -22,7 +22,8 @@
 // The list of the test window: it writes down the row calls, then does what the framework does.
 class RecordingList : public NKCtrlDataList {
 public:
-    RecordingList(int16_t id, std::vector<std::string>* calls) : NKCtrlDataList(id), calls_(calls) {}
+    RecordingList(int16_t id, std::vector<std::string>* calls)
+        : NKCtrlDataList(id), calls_(calls) {}
     void RowSelected(int32_t item) override {
         calls_->push_back("RowSelected " + std::to_string(item));
     }

@@ -1,7 +1,8 @@
 // The test window opened the way the plug-in opens its panel: Open calls NX_Dialog with
 // DialogCallback, owned by the host's main window, on template 20128 of the plug-in module.
 // The same test runs natively on the substitute window system and under Wine on USER32 and
-// COMCTL32, and expects the same values on both.
+// COMCTL32, and expects the same values on both: every value the tests of this window state
+// was seen on both, and none had to be told apart by platform.
 #pragma once
 
 #include <string>
@@ -12,7 +13,7 @@
 
 using Calls = std::vector<std::string>;
 
-inline std::string Describe(const RECT& rect) {
+inline std::string RectText(const RECT& rect) {
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
            std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
 }
@@ -46,12 +47,13 @@ protected:
     std::string Outer() const {
         RECT rect{};
         GetWindowRect(Dialog(), &rect);
-        return Describe(rect);
+        return RectText(rect);
     }
     std::string Client() const {
         RECT rect{};
         GetClientRect(Dialog(), &rect);
-        return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+        return std::to_string(rect.right - rect.left) + "x" +
+               std::to_string(rect.bottom - rect.top);
     }
 
     // What the list view shows in a cell, read through its own display path.

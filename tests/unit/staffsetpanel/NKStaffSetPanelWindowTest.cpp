@@ -1,5 +1,7 @@
 // The panel on the sample score, opened as the menu command opens it, for what no user can
 // reach through the panel's own controls: commands the panel disables or does not have.
+#include "staffsetpanel/NKStaffSetPanelWindow.h"
+
 #include "framework/ui/NKCtrlButton.h"
 #include "framework/ui/NKCtrlEdit.h"
 #include "framework/ui/NKUI.h"
@@ -8,7 +10,6 @@
 #include "simhost/SampleScore.h"
 #include "simhost/UserInput.h"
 #include "staffsetpanel/NKCtrlStaffSetDataList.h"
-#include "staffsetpanel/NKStaffSetPanelWindow.h"
 #include "tests/support/FreshModule.h"
 #include "tests/support/HostDialogFixture.h"
 

@@ -76,12 +76,20 @@ TEST_F(Controls, TypingReplacesTheWholeTextOneReportedUnitAtATime) {
     SetWindowTextW(field, probe::W(u"old name"));
     panel.log.Take();
     EXPECT_TRUE(UserInput::TypeText(field, u"Xy"));
-    EXPECT_EQ((Lines{"dlg WM_NOTIFY NM_KILLFOCUS", "dlg WM_COMMAND 102 100 item102",
-                     "dlg WM_COMMAND 102 400 item102", "dlg WM_COMMAND 102 300 item102",
-                     "dlg WM_COMMAND 102 400 item102", "dlg WM_COMMAND 102 300 item102"}),
-              panel.log.Take());
+    const Lines change{"dlg WM_COMMAND 102 400 item102", "dlg WM_COMMAND 102 300 item102"};
+    Lines expected{"dlg WM_NOTIFY NM_KILLFOCUS", "dlg WM_COMMAND 102 100 item102"};
+    for (int i = 0; i < 3; ++i) // the backspace that clears the selection, then each unit
+        expected.insert(expected.end(), change.begin(), change.end());
+    EXPECT_EQ(expected, panel.log.Take());
     EXPECT_EQ(u"Xy", probe::Text(field));
     EXPECT_EQ(field, GetFocus());
+
+    EXPECT_TRUE(UserInput::TypeText(field, u""));
+    EXPECT_EQ(change, panel.log.Take()) << "typing nothing empties the field";
+    EXPECT_EQ(u"", probe::Text(field));
+    UserInput::TypeText(field, u"");
+    EXPECT_TRUE(panel.log.Take().empty()) << "a backspace in an empty field changes nothing";
+    SetWindowTextW(field, probe::W(u"Xy"));
 
     SendMessageW(field, EM_SETSEL, 1, 1);
     SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(probe::W(u"--")));

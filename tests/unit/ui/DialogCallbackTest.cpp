@@ -58,13 +58,12 @@ TEST(DialogCallbackWithoutWindow, AnswersZeroAndTouchesNothing) {
     info.ptMinTrackSize = {11, 12};
     info.ptMaxTrackSize = {13, 14};
     NMLISTVIEW change = ItemChange(0, 0, LVIS_SELECTED);
-    const std::pair<UINT, LPARAM> messages[] = {
-        {WM_INITDIALOG, 0},
-        {WM_COMMAND, 0},
-        {WM_CLOSE, 0},
-        {WM_GETMINMAXINFO, reinterpret_cast<LPARAM>(&info)},
-        {WM_NOTIFY, reinterpret_cast<LPARAM>(&change)},
-        {WM_SIZE, MAKELPARAM(100, 100)}};
+    const std::pair<UINT, LPARAM> messages[] = {{WM_INITDIALOG, 0},
+                                                {WM_COMMAND, 0},
+                                                {WM_CLOSE, 0},
+                                                {WM_GETMINMAXINFO, reinterpret_cast<LPARAM>(&info)},
+                                                {WM_NOTIFY, reinterpret_cast<LPARAM>(&change)},
+                                                {WM_SIZE, MAKELPARAM(100, 100)}};
     for (const auto& [message, lParam] : messages)
         EXPECT_EQ(0, DialogCallback(kNoDialog, message, 1, lParam, nullptr)) << message;
     EXPECT_EQ(11, info.ptMinTrackSize.x);
@@ -72,8 +71,8 @@ TEST(DialogCallbackWithoutWindow, AnswersZeroAndTouchesNothing) {
 }
 
 TEST_F(DialogCallbackTest, MessagesItDoesNotHandleAnswerZeroAndCallNothing) {
-    for (UINT message : {UINT{WM_USER}, UINT{WM_KEYDOWN}, UINT{WM_DESTROY},
-                         UINT{WM_LBUTTONDOWN}, UINT{WM_SETFOCUS}})
+    for (UINT message : {UINT{WM_USER}, UINT{WM_KEYDOWN}, UINT{WM_DESTROY}, UINT{WM_LBUTTONDOWN},
+                         UINT{WM_SETFOCUS}})
         EXPECT_EQ(0, Send(window, message, 1, 2)) << message;
     EXPECT_TRUE(window.calls.empty());
     EXPECT_EQ(0, window.dialogResult);

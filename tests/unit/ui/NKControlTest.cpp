@@ -87,9 +87,9 @@ TEST_P(NKControlTest, HidingAndShowingActOnTheItem) {
 }
 
 TEST_P(NKControlTest, ResizingByNothingKeepsTheItemAsItIs) {
-    const std::string before = Describe(RectOf(Item(TestWindow::kOrdinaryId)));
+    const std::string before = RectText(RectOf(Item(TestWindow::kOrdinaryId)));
     window.ordinary->ResizeBy(0, 0);
-    EXPECT_EQ(before, Describe(RectOf(Item(TestWindow::kOrdinaryId))));
+    EXPECT_EQ(before, RectText(RectOf(Item(TestWindow::kOrdinaryId))));
 }
 
 TEST_P(NKControlTest, ResizingNarrowerKeepsTheItemsPlace) {

@@ -170,11 +170,13 @@ bool HostDesktop::SaveScreenshot(HWND window, const std::string& pngPath) const 
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     GdiFlush();
 
-    HDC screen = GetDC(nullptr);
+    // The window's own pixels, frame included: what it painted, whether or not the display
+    // has shown it yet.
+    HDC screen = GetWindowDC(window);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     SelectObject(memory, previous);
 
     // Rows from the top, 3 bytes a pixel in blue, green, red order, each row padded to 4 bytes.
@@ -191,7 +193,7 @@ bool HostDesktop::SaveScreenshot(HWND window, const std::string& pngPath) const 
                          DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(window, screen);
     if (rows != height)
         return false;
 

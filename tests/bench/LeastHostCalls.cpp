@@ -15,8 +15,7 @@ int16_t ListItem(int32_t set) {
 // The panel asks for the current document on one tick in this many: its share of a tick.
 constexpr double kDocumentCheckPerTick = 1.0 / 5;
 
-const uint32_t kDocumentTags[] = {SimTag("SODT"), SimTag("SOTX"), SimTag("txxp"),
-                                  SimTag("SOMC")};
+const uint32_t kDocumentTags[] = {SimTag("SODT"), SimTag("SOTX"), SimTag("txxp"), SimTag("SOMC")};
 const uint32_t kPartTags[] = {SimTag("SOIu"), SimTag("dtLP")};
 
 // Records of one tag that differ between two stores: each costs one save, create or delete.
@@ -63,8 +62,10 @@ double LeastHostCalls::ScorePart() const {
 // records whose items the plug-in cannot know costs a step to each record, a load of it,
 // and the step that finds no more. One walk serves every row.
 double LeastHostCalls::NameWalk() const {
-    const double categories = static_cast<double>(document_.Records().AddressesOf(SimTag("SOMC")).size());
-    const double definitions = static_cast<double>(document_.Records().AddressesOf(SimTag("SODT")).size());
+    const double categories =
+        static_cast<double>(document_.Records().AddressesOf(SimTag("SOMC")).size());
+    const double definitions =
+        static_cast<double>(document_.Records().AddressesOf(SimTag("SODT")).size());
     return (2 * categories + 1) + (2 * definitions + 1);
 }
 
@@ -126,8 +127,7 @@ int32_t LeastHostCalls::RecordsWritten(const SimDocument::Contents& before) cons
     for (uint32_t tag : kDocumentTags)
         written += Differences(before.records, document_.Records(), tag);
     const RecordStore empty;
-    const RecordStore* scoreBefore =
-        before.parts.count(0) ? &before.parts.at(0) : &empty;
+    const RecordStore* scoreBefore = before.parts.count(0) ? &before.parts.at(0) : &empty;
     const RecordStore* scoreNow = document_.FindPartRecords(0);
     for (uint32_t tag : kPartTags)
         written += Differences(*scoreBefore, scoreNow ? *scoreNow : empty, tag);

@@ -16,8 +16,7 @@ constexpr uint32_t kHostVersion = 0x12050000;
 } // namespace
 
 PanelBench::PanelBench(int staves, int definitions)
-    : host_(std::make_unique<SimHost>(kHostVersion)),
-      desktop_(std::make_unique<HostDesktop>()),
+    : host_(std::make_unique<SimHost>(kHostVersion)), desktop_(std::make_unique<HostDesktop>()),
       plugin_(std::make_unique<PluginModule>(NK_PLUGIN_MODULE_PATH)) {
     document_ = &AddGeneratedScore(*host_, staves, definitions);
     if (!plugin_->Usable())

@@ -13,6 +13,10 @@
 #include "tests/support/FreshModule.h"
 #include "tests/support/HostDialogFixture.h"
 
+#ifndef _WIN32
+#include "platform/substitute/Timers.h"
+#endif
+
 namespace {
 
 class PanelWindowTest : public HostDialogTest {
@@ -91,4 +95,31 @@ TEST_F(PanelWindowTest, InvokingAfterCloseReopensTheSamePanelForTheFirstHostWind
     ASSERT_EQ(2u, calls.size());
     EXPECT_EQ(reinterpret_cast<intptr_t>(desktop.MainWindow()), calls[1].arguments[2]);
     EXPECT_EQ(reinterpret_cast<intptr_t>(panel), calls[1].arguments[4]);
+}
+
+// The real timer's period, once: everywhere else ticks are delivered by the host when a test
+// or scenario says so. Under Windows the panel's own timer runs for a second and a half of
+// real time; natively the substitute records the timer the panel asked for.
+TEST_F(PanelWindowTest, OpeningStartsTimerTwoWithAPeriodOf200Milliseconds) {
+#ifdef _WIN32
+    int ticks = 0;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 1500) {
+        MSG message;
+        while (PeekMessageW(&message, panel->dialogHandle, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+            EXPECT_EQ(kPanelTimerId, message.wParam);
+            ++ticks;
+        }
+        Sleep(10);
+    }
+    // Seven ticks in 1.5 s at 200 ms; a slow machine may lose one or two, never gain any.
+    EXPECT_GE(ticks, 3);
+    EXPECT_LE(ticks, 8);
+#else
+    const std::vector<substitute::ActiveTimer> timers = substitute::ActiveTimers();
+    ASSERT_EQ(1u, timers.size());
+    EXPECT_EQ(panel->dialogHandle, timers[0].window);
+    EXPECT_EQ(kPanelTimerId, timers[0].id);
+    EXPECT_EQ(200u, timers[0].period);
+#endif
 }

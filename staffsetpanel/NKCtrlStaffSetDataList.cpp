@@ -2,6 +2,7 @@
 
 #include "framework/core/NKString.h"
 #include "staffsetpanel/NKStaffSetPanelWindow.h"
+#include "staffsetpanel/StaffSetOverview.h"
 #include "staffsetpanel/StaffSetQueries.h"
 
 namespace {
@@ -25,6 +26,12 @@ void SetCount(NKDataListRow* row, int32_t count, bool dashForNone) {
         Cell(row, kCellStaves)->AssignNarrow("-");
     else
         Cell(row, kCellStaves)->AssignNumber(count);
+}
+
+void ShowSummary(NKDataListRow* row, const StaffSetSummary& summary) {
+    Cell(row, kCellName)->Assign(&summary.name);
+    Cell(row, kCellTop)->Assign(&summary.top);
+    Cell(row, kCellBottom)->Assign(&summary.bottom);
 }
 
 void SetSetTexts(NKDataListRow* row, int32_t set) {
@@ -54,6 +61,8 @@ void NKCtrlStaffSetDataList::AddColumns() {
 
 void NKCtrlStaffSetDataList::Fill() {
     RemoveAllRows();
+    StaffSetOverview overview;
+    overview.Read();
     for (int32_t set = 0; set < kStaffSetRows; ++set) {
         auto* row = new NKDataListRow();
         for (int cell = 0; cell < kCellCount; ++cell)
@@ -61,26 +70,27 @@ void NKCtrlStaffSetDataList::Fill() {
         if (set == 0) {
             Cell(row, kCellSlot)->AssignNarrow("-");
             Cell(row, kCellName)->AssignNarrow("All Staves");
-            SetCount(row, CountStaves(0), false);
         } else {
             Cell(row, kCellSlot)->AssignNumber(set);
-            SetSetTexts(row, set);
-            SetCount(row, CountStaves(set), true);
+            ShowSummary(row, overview.Row(set));
         }
+        SetCount(row, overview.Row(set).count, set >= 1);
         AddRow(row);
     }
 }
 
 void NKCtrlStaffSetDataList::RefreshRows() {
+    StaffSetOverview overview;
+    overview.Read();
     for (int32_t set = 0; set < kStaffSetRows; ++set) {
         NKDataListRow* row = RowOfItem(set);
         if (!row)
             continue;
         if (set >= 1)
-            SetSetTexts(row, set);
+            ShowSummary(row, overview.Row(set));
         // Row 0 shows its count as a number also when the score has no staves, as it did
         // when the list was filled.
-        SetCount(row, CountStaves(set), set >= 1);
+        SetCount(row, overview.Row(set).count, set >= 1);
     }
 }
 
@@ -90,9 +100,11 @@ void NKCtrlStaffSetDataList::RefreshRowTexts(int32_t set) {
 }
 
 bool NKCtrlStaffSetDataList::CountsMatchDocument() {
+    int32_t counts[kOverviewRows];
+    StaffSetOverview::ReadCounts(counts);
     for (int32_t set = 0; set < kStaffSetRows; ++set) {
         NKDataListRow* row = RowOfItem(set);
-        if (row && row->UserData != CountStaves(set))
+        if (row && row->UserData != counts[set])
             return false;
     }
     return true;

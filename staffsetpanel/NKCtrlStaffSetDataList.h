@@ -9,7 +9,7 @@
 class NKStaffSetPanelWindow;
 
 constexpr int16_t kStaffSetListId = 101;
-constexpr int32_t kStaffSetRows = 9;
+constexpr int32_t kStaffSetRows = 9; // row 0 for all staves, then the sets 1 to 8
 
 class NKCtrlStaffSetDataList : public NKCtrlDataList {
 public:

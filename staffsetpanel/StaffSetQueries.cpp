@@ -1,5 +1,6 @@
 #include "staffsetpanel/StaffSetQueries.h"
 
+#include <climits>
 #include <memory>
 
 #include "framework/core/NKString.h"
@@ -15,10 +16,24 @@ bool SetExists(int32_t set) {
     return first.Load(StaffSetItem(set), 0);
 }
 
+StaffListEnds ReadStaffListEnds(int16_t item) {
+    StaffListEnds ends;
+    for (int32_t sub = 0; sub <= SHRT_MAX; ++sub) {
+        NKSystemStaff entry; // fresh each time: a short record leaves no bytes of the last one
+        entry.SetKey(item, static_cast<int16_t>(sub));
+        if (!entry.LoadCurrent())
+            break;
+        if (ends.count == 0)
+            ends.first = entry.StaffNumber();
+        ends.last = entry.StaffNumber();
+        ++ends.count;
+    }
+    return ends;
+}
+
 int32_t CountStaves(int32_t set) {
     ScorePartCurrent score;
-    NKSystemStaves staves;
-    return staves.LoadAllForItem(set == 0 ? 0 : StaffSetItem(set));
+    return ReadStaffListEnds(set == 0 ? 0 : StaffSetItem(set)).count;
 }
 
 void SetNameText(NKString* target, int32_t set, bool emptyForNoName) {

@@ -7,6 +7,15 @@
 
 class NKString;
 
+// The number of entries of a staff list and the staves of its first and last entry (0 when
+// it has none), read with whatever part is current and without the entries' size records.
+struct StaffListEnds {
+    int32_t count = 0;
+    int16_t first = 0;
+    int16_t last = 0;
+};
+StaffListEnds ReadStaffListEnds(int16_t item);
+
 bool SetExists(int32_t set);
 int32_t CountStaves(int32_t set);
 // The set's name; "(No Name)" for a set without one (the empty text when emptyForNoName);

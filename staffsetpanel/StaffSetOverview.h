@@ -1,0 +1,33 @@
+// What the panel's list shows of all staves and the eight staff sets, read from the document
+// in one pass: the score part made current once, each staff list read once without its size
+// records (a count and the two edge staves need none), the name definitions read once for
+// all sets, and each edge staff's name made once. The list reads it on every refresh, and
+// only the counts on every timer tick.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/core/NKString.h"
+
+// Row 0 for all staves of the score, rows 1 to 8 for the staff sets.
+constexpr int32_t kOverviewRows = 9;
+
+struct StaffSetSummary {
+    int32_t count = 0; // staves in the list; 0 for a set that does not exist
+    NKString name;     // the set's name, "(No Name)", or "-" for no set; empty for row 0
+    NKString top;      // display name of the first staff, or "-"; empty for row 0
+    NKString bottom;   // display name of the last staff, or "-"; empty for row 0
+};
+
+class StaffSetOverview {
+public:
+    // The stave count of every row, in row order.
+    static void ReadCounts(int32_t counts[kOverviewRows]);
+
+    // Reads everything the rows show.
+    void Read();
+    const StaffSetSummary& Row(int32_t row) const { return rows_[row]; }
+
+private:
+    StaffSetSummary rows_[kOverviewRows];
+};

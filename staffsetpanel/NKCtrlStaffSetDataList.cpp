@@ -79,9 +79,12 @@ void NKCtrlStaffSetDataList::Fill() {
     }
 }
 
-void NKCtrlStaffSetDataList::RefreshRows() {
+void NKCtrlStaffSetDataList::RefreshRows(const StaffListEnds* lists) {
     StaffSetOverview overview;
-    overview.Read();
+    if (lists)
+        overview.Describe(lists);
+    else
+        overview.Read();
     for (int32_t set = 0; set < kStaffSetRows; ++set) {
         NKDataListRow* row = RowOfItem(set);
         if (!row)
@@ -99,12 +102,11 @@ void NKCtrlStaffSetDataList::RefreshRowTexts(int32_t set) {
         SetSetTexts(row, set);
 }
 
-bool NKCtrlStaffSetDataList::CountsMatchDocument() {
-    int32_t counts[kOverviewRows];
-    StaffSetOverview::ReadCounts(counts);
+bool NKCtrlStaffSetDataList::CountsMatchDocument(StaffListEnds lists[kOverviewRows]) {
+    StaffSetOverview::ReadLists(lists);
     for (int32_t set = 0; set < kStaffSetRows; ++set) {
         NKDataListRow* row = RowOfItem(set);
-        if (row && row->UserData != counts[set])
+        if (row && row->UserData != lists[set].count)
             return false;
     }
     return true;

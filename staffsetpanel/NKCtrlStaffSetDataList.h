@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/ui/NKCtrlDataList.h"
+#include "staffsetpanel/StaffSetOverview.h"
 
 class NKStaffSetPanelWindow;
 
@@ -23,12 +24,14 @@ public:
     void AddColumns();
     // Empties the list and builds the nine rows afresh.
     void Fill();
-    // Updates every row's texts and counts in place (row 0 keeps its name, top and bottom).
-    void RefreshRows();
+    // Updates every row's texts and counts in place (row 0 keeps its name, top and bottom),
+    // from the lists given, read a moment ago, or else read now.
+    void RefreshRows(const StaffListEnds* lists = nullptr);
     // Updates the name, top and bottom of one set's row; its count stays as it was.
     void RefreshRowTexts(int32_t set);
-    // True while every row's stave count matches the document. Reads only the staff lists.
-    bool CountsMatchDocument();
+    // True while every row's stave count matches the document. Reads only the staff lists,
+    // which it leaves in lists for a refresh that follows at once.
+    bool CountsMatchDocument(StaffListEnds lists[kOverviewRows]);
     // Asks the list view to draw every row again.
     void RedrawRows();
     // The list's selection mark: -1 for no row, else the row (and set) number.

@@ -221,10 +221,9 @@ void NKStaffSetPanelWindow::CreateSet() {
     // the user typed must be what the new set is called.
     NKString name;
     TypedName(&name);
-    if (SetExists(s) &&
-        ui->AskYesNo("A staff set already exist at the selected position. Do you want to "
-                     "replace the current staff set?",
-                     "Replace Current Staff Set?") != AnswerYes)
+    if (SetExists(s) && !Confirm("A staff set already exist at the selected position. Do you "
+                                 "want to replace the current staff set?",
+                                 "Replace Current Staff Set?"))
         return;
     if (RunOperation(kCreateSet, s, &name, &region))
         RefreshRow(s);
@@ -282,12 +281,21 @@ void NKStaffSetPanelWindow::MoveSet(int32_t set, bool up) {
     NX_ExecuteMenuItem(kShowAllStaves);
 }
 
+bool NKStaffSetPanelWindow::Confirm(const char* question, const char* caption) {
+    // The answer is about the document the user was looking at; the host may have made
+    // another one current while the box was open.
+    const int32_t asked = NX_GetCurrentTavrinDocument();
+    return ui->AskYesNo(question, caption) == AnswerYes && NX_GetCurrentTavrinDocument() == asked;
+}
+
 void NKStaffSetPanelWindow::DeleteSelectedSet() {
     const int32_t s = SelectionValue();
     if (!SetPresent(s))
         return;
-    if (ui->AskYesNo("Do you really want to delete the selected staff set?", "Delete Staff Set?") !=
-        AnswerYes)
+    // The host may have undone the set while the question was open: deleting nothing would
+    // still record a step, and take the user's redo with it.
+    if (!Confirm("Do you really want to delete the selected staff set?", "Delete Staff Set?") ||
+        !SetPresent(s))
         return;
     const NKString empty("");
     if (!RunOperation(kDeleteSet, s, &empty, nullptr))
@@ -305,13 +313,11 @@ void NKStaffSetPanelWindow::HandleTimer(UINT_PTR) {
             return;
         }
     }
-    if (!IsListCurrent())
-        RefreshAll();
+    RefreshIfStale();
 }
 
 void NKStaffSetPanelWindow::HandleActivate(bool activated) {
-    if (!IsListCurrent())
-        RefreshAll();
+    RefreshIfStale();
     if (shadeEnabled)
         SetShade(!activated);
     else if (shaded)
@@ -324,9 +330,9 @@ void NKStaffSetPanelWindow::FillList() {
         setList->Fill();
 }
 
-void NKStaffSetPanelWindow::RefreshAll() {
+void NKStaffSetPanelWindow::RefreshAll(const StaffListEnds* lists) {
     if (setList)
-        setList->RefreshRows();
+        setList->RefreshRows(lists);
     document.documentId = static_cast<int16_t>(NX_GetCurrentTavrinDocument());
     if (setList)
         setList->RedrawRows();
@@ -341,5 +347,13 @@ void NKStaffSetPanelWindow::RefreshRow(int32_t set) {
 }
 
 bool NKStaffSetPanelWindow::IsListCurrent() {
-    return !setList || setList->CountsMatchDocument();
+    StaffListEnds lists[kOverviewRows];
+    return !setList || setList->CountsMatchDocument(lists);
+}
+
+void NKStaffSetPanelWindow::RefreshIfStale() {
+    // The lists the comparison read serve the refresh, so they are read once.
+    StaffListEnds lists[kOverviewRows];
+    if (setList && !setList->CountsMatchDocument(lists))
+        RefreshAll(lists);
 }

@@ -10,6 +10,7 @@
 #include "framework/core/NKString.h"
 #include "framework/data/NKDocument.h"
 #include "framework/ui/NKResourceWindow.h"
+#include "staffsetpanel/StaffSetOverview.h"
 
 class NKCtrlButton;
 class NKCtrlEdit;
@@ -59,9 +60,12 @@ public:
     void SwitchToSelection();
 
     void FillList();
-    void RefreshAll();
+    // From the lists given, read a moment ago, or else read now.
+    void RefreshAll(const StaffListEnds* lists = nullptr);
     void RefreshRow(int32_t set);
     bool IsListCurrent();
+    // RefreshAll when IsListCurrent finds the list out of date.
+    void RefreshIfStale();
     // The list's selection mark, read afresh.
     int32_t SelectionValue();
 
@@ -92,6 +96,9 @@ private:
     void MoveSetDown();
     void MoveSet(int32_t set, bool up);
     void DeleteSelectedSet();
+    // Asks the question; true when the user answers Yes and the host's current document is
+    // still the one it was when the question was asked.
+    bool Confirm(const char* question, const char* caption);
     // Runs one operation inside one host edit; true when the document was changed.
     bool RunOperation(int32_t kind, int32_t set, const NKString* name, NKMusicRegion* region);
     // The name field's text without blanks at either end.

@@ -16,19 +16,19 @@ int16_t ListItem(int32_t row) {
 
 } // namespace
 
-void StaffSetOverview::ReadCounts(int32_t counts[kOverviewRows]) {
+void StaffSetOverview::ReadLists(StaffListEnds lists[kOverviewRows]) {
     ScorePartCurrent score;
     for (int32_t row = 0; row < kOverviewRows; ++row)
-        counts[row] = ReadStaffListEnds(ListItem(row)).count;
+        lists[row] = ReadStaffListEnds(ListItem(row));
 }
 
 void StaffSetOverview::Read() {
-    StaffListEnds ends[kOverviewRows];
-    {
-        ScorePartCurrent score;
-        for (int32_t row = 0; row < kOverviewRows; ++row)
-            ends[row] = ReadStaffListEnds(ListItem(row));
-    }
+    StaffListEnds lists[kOverviewRows];
+    ReadLists(lists);
+    Describe(lists);
+}
+
+void StaffSetOverview::Describe(const StaffListEnds ends[kOverviewRows]) {
     // Names and staff names are read with the part the user is looking at current again, as
     // they are everywhere else.
     rows_[0].count = ends[0].count;

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "framework/core/NKString.h"
+#include "staffsetpanel/StaffSetQueries.h"
 
 // Row 0 for all staves of the score, rows 1 to 8 for the staff sets.
 constexpr int32_t kOverviewRows = 9;
@@ -21,11 +22,13 @@ struct StaffSetSummary {
 
 class StaffSetOverview {
 public:
-    // The stave count of every row, in row order.
-    static void ReadCounts(int32_t counts[kOverviewRows]);
+    // The lists of every row, in row order: their counts and edge staves.
+    static void ReadLists(StaffListEnds lists[kOverviewRows]);
 
     // Reads everything the rows show.
     void Read();
+    // The same from lists read a moment ago (by ReadLists), so that they are not read twice.
+    void Describe(const StaffListEnds lists[kOverviewRows]);
     const StaffSetSummary& Row(int32_t row) const { return rows_[row]; }
 
 private:

@@ -72,7 +72,9 @@ int16_t WINAPI Host_NX_LoadEData(uint32_t tag, void* key, void* buffer, uint32_t
                 *size = recordSize;
                 return 0;
             }
-            std::memcpy(buffer, record->data(), std::min(*size, recordSize));
+            // An empty record has no data pointer to hand memcpy.
+            std::copy_n(record->begin(), std::min(*size, recordSize),
+                        static_cast<unsigned char*>(buffer));
         }
         *size = recordSize;
         return buffer && host.FailingLoadsWrite() ? 0 : 1;

@@ -91,6 +91,14 @@ INT_PTR WINAPI DialogCallback(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     case WM_SIZE:
         Size(*window, wParam, lParam);
         return 0;
+    case WM_DESTROY:
+        // The host may destroy the dialog without the window closing it. A handle kept after
+        // that would make the next opening show a window that is gone instead of a new one.
+        if (window->dialogHandle == dialog) {
+            window->dialogHandle = nullptr;
+            window->dialogCallback = nullptr;
+        }
+        return 0;
     case WM_GETMINMAXINFO:
         MinMaxInfo(*window, lParam);
         return 0;

@@ -250,6 +250,10 @@ void NKResourceWindow::SetShade(bool folded) {
 }
 
 void NKResourceWindow::RememberPlacement() {
+    // Without a dialog there is no position to take: a close that comes before the dialog
+    // exists would otherwise remember the screen's corner.
+    if (!dialogHandle)
+        return;
     const bool wasShaded = shaded;
     if (shaded)
         Unfold();

@@ -61,7 +61,8 @@ public:
     // Folds the dialog to its caption bar or unfolds it. Nothing happens without a dialog,
     // when the state is already as asked, or while a module message box is open.
     void SetShade(bool folded);
-    // Notes the dialog's outer rectangle (measured unfolded) as the position to come back to.
+    // Notes the dialog's outer rectangle (measured unfolded) as the position to come back to;
+    // nothing without a dialog.
     void RememberPlacement();
     // Moves the dialog to the remembered position; false when none is known. A position on
     // no monitor any more is not applied: the dialog stays where the host put it.

@@ -59,7 +59,9 @@ typedef INT_PTR(WINAPI* HostDialogCallback)(HWND dialog, UINT message, WPARAM wP
 // NX_SaveEData writes size bytes from buffer as the record under key.
 // Both go through the record type translation (RecordTypeTranslation.cpp), which maps a
 // family of 'pf' types onto the 12-byte 'ot' records the host stores; to the caller those
-// types behave as if the host stored them itself, with the same protocol.
+// types behave as if the host stored them itself, with one difference: a load of such a type
+// into a buffer that is too small is refused with *size left at the capacity offered, not
+// set to the size needed (a size query with a null buffer gives that).
 int32_t NX_LoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint32_t version);
 int32_t NX_SaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size, uint32_t version);
 // Creates a record from size bytes of buffer. Item -1 with sub-number -1 asks for a new item

@@ -30,7 +30,8 @@ std::string HostPlainText(const std::string& tagged) {
 std::optional<std::string> TextBlockText(const SimDocument& document, uint32_t hostVersion,
                                          int16_t textBlock) {
     const Bytes* block = document.Records().Find({SimTag("SOTX"), textBlock, 0});
-    if (!block)
+    // A text block cut short names no text.
+    if (!block || block->size() < 26)
         return std::nullopt;
     uint32_t rawTag = 0x74780000u | Word(*block, 24);
     const Bytes* raw = document.Records().Find({rawTag, static_cast<int16_t>(Word(*block, 0)), 0});
@@ -48,6 +49,9 @@ std::optional<std::string> NumberedStaffName(const SimDocument& document, uint32
     int sharing = 0, rank = 0;
     for (const RecordAddress& address : document.Records().AddressesOf(SimTag("SOIS"))) {
         const Bytes* other = document.Records().Find(address);
+        // A staff record cut short has no name to share.
+        if (other->size() < 32)
+            continue;
         auto otherText =
             TextBlockText(document, hostVersion, static_cast<int16_t>(Word(*other, 30)));
         if (!otherText || HostPlainText(*otherText) != name)

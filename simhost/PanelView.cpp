@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "simhost/RecordLayouts.h"
+
 namespace {
 
 constexpr int kListId = 101;
@@ -23,7 +25,7 @@ std::string CellText(HWND list, int item, int column) {
     std::u16string text;
     for (const WCHAR* unit = request.pszText; unit && *unit; ++unit)
         text.push_back(static_cast<char16_t>(*unit));
-    return Utf8(text);
+    return Utf16ToUtf8(text);
 }
 
 // Pads by characters, not bytes, so names with accents keep the columns straight.
@@ -49,59 +51,10 @@ std::string ItemName(HWND panel, int id) {
         return "list";
     if (id == kNameFieldId)
         return "name field";
-    return "\"" + Utf8(TextOf(GetDlgItem(panel, id))) + "\"";
+    return "\"" + Utf16ToUtf8(TextOf(GetDlgItem(panel, id))) + "\"";
 }
 
 } // namespace
-
-std::string Utf8(const std::u16string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        uint32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::u16string Utf16(const std::string& utf8) {
-    std::u16string out;
-    for (size_t i = 0; i < utf8.size();) {
-        auto c = static_cast<unsigned char>(utf8[i]);
-        uint32_t code = c;
-        size_t extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        if (extra)
-            code = c & (0x3F >> extra);
-        for (size_t k = 1; k <= extra && i + k < utf8.size(); ++k)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += extra + 1;
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(code));
-        }
-    }
-    return out;
-}
 
 std::u16string TextOf(HWND window) {
     std::vector<WCHAR> buffer(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, 0);
@@ -127,7 +80,8 @@ HWND FindButton(HWND panel, const std::string& caption) {
     if (!panel)
         return nullptr;
     for (int id : kItemOrder)
-        if (id != kListId && id != kNameFieldId && Utf8(TextOf(GetDlgItem(panel, id))) == caption)
+        if (id != kListId && id != kNameFieldId &&
+            Utf16ToUtf8(TextOf(GetDlgItem(panel, id))) == caption)
             return GetDlgItem(panel, id);
     return nullptr;
 }
@@ -141,7 +95,7 @@ std::string DescribePanel(HWND panel, const std::string& indent) {
     GetClientRect(panel, &client);
     char line[200];
     std::snprintf(line, sizeof line, "panel \"%s\" at %ld, %ld, %ld x %ld%s%s\n",
-                  Utf8(TextOf(panel)).c_str(), static_cast<long>(outer.left),
+                  Utf16ToUtf8(TextOf(panel)).c_str(), static_cast<long>(outer.left),
                   static_cast<long>(outer.top), static_cast<long>(outer.right - outer.left),
                   static_cast<long>(outer.bottom - outer.top),
                   client.bottom - client.top == 0 ? ", folded to its caption bar" : "",
@@ -174,6 +128,6 @@ std::string DescribePanel(HWND panel, const std::string& indent) {
     }
     out += indent + "enabled: " + (enabled.empty() ? "nothing" : enabled) + "\n";
     out += indent + "disabled: " + (disabled.empty() ? "nothing" : disabled) + "\n";
-    out += indent + "name field: \"" + Utf8(TextOf(PanelNameField(panel))) + "\"\n";
+    out += indent + "name field: \"" + Utf16ToUtf8(TextOf(PanelNameField(panel))) + "\"\n";
     return out;
 }

@@ -16,6 +16,4 @@ HWND FindButton(HWND panel, const std::string& caption);
 HWND PanelList(HWND panel);
 HWND PanelNameField(HWND panel);
 
-std::string Utf8(const std::u16string& text);
-std::u16string Utf16(const std::string& utf8);
 std::u16string TextOf(HWND window);

@@ -58,34 +58,51 @@ size_t CategoryRecordSize(uint32_t hostVersion) {
     return IsUnicodeHost(hostVersion) ? 296 : 104;
 }
 
+// Characters beyond U+FFFF travel as surrogate pairs.
 std::u16string Utf8ToUtf16(const std::string& utf8) {
     std::u16string out;
     for (size_t i = 0; i < utf8.size();) {
-        unsigned char c = static_cast<unsigned char>(utf8[i]);
-        uint32_t unit = c;
-        size_t extra = c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+        auto c = static_cast<unsigned char>(utf8[i]);
+        uint32_t code = c;
+        size_t extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
         if (extra)
-            unit = c & (extra == 2 ? 0x0F : 0x1F);
+            code = c & (0x3F >> extra);
         for (size_t k = 1; k <= extra && i + k < utf8.size(); ++k)
-            unit = (unit << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        out += static_cast<char16_t>(unit);
-        i += 1 + extra;
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        i += extra + 1;
+        if (code >= 0x10000) {
+            code -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(code));
+        }
     }
     return out;
 }
 
 std::string Utf16ToUtf8(const std::u16string& text) {
     std::string out;
-    for (char16_t unit : text) {
-        if (unit < 0x80) {
-            out += static_cast<char>(unit);
-        } else if (unit < 0x800) {
-            out += static_cast<char>(0xC0 | (unit >> 6));
-            out += static_cast<char>(0x80 | (unit & 0x3F));
+    for (size_t i = 0; i < text.size(); ++i) {
+        uint32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
         } else {
-            out += static_cast<char>(0xE0 | (unit >> 12));
-            out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (unit & 0x3F));
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
         }
     }
     return out;

@@ -8,6 +8,7 @@
 #include "simhost/PanelView.h"
 #include "simhost/PluginDialogs.h"
 #include "simhost/PluginModule.h"
+#include "simhost/RecordLayouts.h"
 #include "simhost/SampleScore.h"
 #include "simhost/ScenarioScores.h"
 #include "simhost/SimHost.h"
@@ -164,13 +165,13 @@ void ScenarioRunner::ReportStep(std::string& out) {
         std::string owner = box.owner == desktop_->MainWindow() ? "the host window"
                             : box.owner && box.owner == Panel() ? "the panel"
                                                                 : "no window";
-        out += "  message box \"" + Utf8(box.caption) + "\", owned by " + owner + ":\n";
-        std::string text = Utf8(box.text);
+        out += "  message box \"" + Utf16ToUtf8(box.caption) + "\", owned by " + owner + ":\n";
+        std::string text = Utf16ToUtf8(box.text);
         for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 5))
             text.replace(at, 1, "\n    ");
         out += "    " + text + "\n    ";
         for (const std::u16string& button : box.buttons)
-            out += "[" + Utf8(button) + "] ";
+            out += "[" + Utf16ToUtf8(button) + "] ";
         out += "-> " + AnswerName(box.answer) + "\n";
     }
     boxesReported_ = boxes.size();
@@ -256,7 +257,7 @@ bool ScenarioRunner::Do(const ScenarioAction& action, std::string& out) {
         return true;
     }
     if (Is(action, {"type"}) && w.size() == 2 && panel) {
-        Reached(UserInput::TypeText(PanelNameField(panel), Utf16(w[1])), out);
+        Reached(UserInput::TypeText(PanelNameField(panel), Utf8ToUtf16(w[1])), out);
         return true;
     }
     if (Is(action, {"press"}) && w.size() == 2 && panel) {

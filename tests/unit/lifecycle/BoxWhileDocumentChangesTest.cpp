@@ -10,7 +10,7 @@
 #include "simhost/SampleScore.h"
 #include "simhost/UserInput.h"
 #include "tests/support/FreshModule.h"
-#include "tests/support/HostDialogFixture.h"
+#include "tests/support/OpenPanelFixture.h"
 #include "tests/unit/lifecycle/LiveCensus.h"
 
 #ifndef _WIN32
@@ -77,30 +77,12 @@ private:
     std::function<void()> action_;
 };
 
-class BoxWhileDocumentChanges : public HostDialogTest {
+class BoxWhileDocumentChanges : public OpenPanelTest {
 protected:
     void SetUp() override {
-        FreshModule::Reset();
-        HostDialogTest::SetUp();
-        VarluneExtensionVersion(host.Version());
-        InvokePanel(desktop.MainWindow());
-        desktop.PumpMessages();
-        panel = Panel();
-        ASSERT_NE(nullptr, panel);
-        ASSERT_NE(nullptr, panel->dialogHandle);
+        OpenPanelTest::SetUp();
         document.SelectSlots(2, 4);
     }
-    void TearDown() override {
-        TerminatePanel();
-        HostDialogTest::TearDown();
-        FreshModule::Reset();
-    }
-
-    HWND Item(int id) const { return GetDlgItem(panel->dialogHandle, id); }
-    void Tick() { SendMessageW(panel->dialogHandle, WM_TIMER, kPanelTimerId, 0); }
-
-    SimDocument& document = AddSampleScore(host);
-    NKStaffSetPanelWindow* panel = nullptr;
 };
 
 TEST_F(BoxWhileDocumentChanges, DeletingASetTheHostUndidMeanwhileLosesNothing) {

@@ -11,7 +11,7 @@
 #include "simhost/UserInput.h"
 #include "staffsetpanel/NKCtrlStaffSetDataList.h"
 #include "tests/support/FreshModule.h"
-#include "tests/support/HostDialogFixture.h"
+#include "tests/support/OpenPanelFixture.h"
 
 #ifndef _WIN32
 #include "platform/substitute/Timers.h"
@@ -19,29 +19,7 @@
 
 namespace {
 
-class PanelWindowTest : public HostDialogTest {
-protected:
-    void SetUp() override {
-        FreshModule::Reset();
-        HostDialogTest::SetUp();
-        VarluneExtensionVersion(host.Version());
-        InvokePanel(desktop.MainWindow());
-        desktop.PumpMessages();
-        panel = Panel();
-        ASSERT_NE(nullptr, panel);
-        ASSERT_NE(nullptr, panel->dialogHandle);
-    }
-    void TearDown() override {
-        TerminatePanel();
-        HostDialogTest::TearDown();
-        FreshModule::Reset();
-    }
-
-    HWND Item(int id) const { return GetDlgItem(panel->dialogHandle, id); }
-
-    SimDocument& document = AddSampleScore(host);
-    NKStaffSetPanelWindow* panel = nullptr;
-};
+using PanelWindowTest = OpenPanelTest;
 
 } // namespace
 

@@ -49,6 +49,10 @@ void Report(const char* what, const Census& before, const Census& after) {
               << " bytes\n";
 }
 
+// What the statically linked runtime leaves behind at each load and unload under Windows,
+// rounded up.
+constexpr int64_t kWindowsRuntimeBytesPerLoad = 512;
+
 void ExpectNoGrowth(const Census& before, const Census& after, int64_t cycles) {
     EXPECT_EQ(before.objects, after.objects);
     if (before.heapBytes >= 0 && after.heapBytes >= 0) {
@@ -175,10 +179,13 @@ TEST_F(ModuleLoadCycles, AHundredLoadsInvocationsTerminationsAndUnloadsLeaveNoth
     const Census after = Count();
     Report("100 load/invoke/terminate/unload cycles", before, after);
 #ifdef _WIN32
-    // Each load of the DLL starts its own static C++ runtime, whose exception emergency pool
-    // (about 19 KB on i686) that runtime never frees; the module's own code is measured by the
-    // native build, which loads and unloads the same code.
+    // The DLL carries its own C++ runtime: the exception pool each load allocates (19 KB) is
+    // given back at unloading. What stays is about 350 bytes a load, which a bare LoadLibrary
+    // and FreeLibrary of the DLL leaves too, before any code of the plug-in runs, and a system
+    // DLL does not: the runtime linked in, not the panel, whose own cycles the native build
+    // measures byte for byte. Anything the size of the pool, or of a panel, still fails here.
     EXPECT_EQ(before.objects, after.objects);
+    EXPECT_LT(after.heapBytes - before.heapBytes, 100 * kWindowsRuntimeBytesPerLoad);
 #else
     ExpectNoGrowth(before, after, 100);
 #endif

@@ -52,6 +52,8 @@ void Report(const char* what, const Census& before, const Census& after) {
 // What the statically linked runtime leaves behind at each load and unload under Windows,
 // rounded up.
 constexpr int64_t kWindowsRuntimeBytesPerLoad = 512;
+// What the native loader may keep across a dlopen and dlclose, rounded up.
+constexpr int64_t kLoaderBytesPerLoad = 32;
 
 void ExpectNoGrowth(const Census& before, const Census& after, int64_t cycles) {
     EXPECT_EQ(before.objects, after.objects);
@@ -187,7 +189,11 @@ TEST_F(ModuleLoadCycles, AHundredLoadsInvocationsTerminationsAndUnloadsLeaveNoth
     EXPECT_EQ(before.objects, after.objects);
     EXPECT_LT(after.heapBytes - before.heapBytes, 100 * kWindowsRuntimeBytesPerLoad);
 #else
-    ExpectNoGrowth(before, after, 100);
+    // The system's loader keeps a few bytes of its own bookkeeping now and then across
+    // dlopen and dlclose (seen: 0 to 9 bytes a cycle); a leaked object of the panel's would
+    // be more than this a load.
+    EXPECT_EQ(before.objects, after.objects);
+    EXPECT_LT(after.heapBytes - before.heapBytes, 100 * kLoaderBytesPerLoad);
 #endif
 }
 

@@ -31,9 +31,7 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     Window* window = Find(button);
     if (!window)
         return 0;
-    if (message == WM_CREATE)
-        window->control = std::make_unique<ButtonData>();
-    auto* data = dynamic_cast<ButtonData*>(window->control.get());
+    ButtonData* data = CreatedControlOf<ButtonData>(button, message);
     if (!data)
         return DefWindowProcW(button, message, wParam, lParam);
     switch (message) {

@@ -70,12 +70,9 @@ void Type(HWND edit, char16_t unit) {
 namespace substitute {
 
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* window = Find(edit);
-    if (!window)
+    if (!Find(edit))
         return 0;
-    if (message == WM_CREATE)
-        window->control = std::make_unique<EditData>();
-    auto* data = dynamic_cast<EditData*>(window->control.get());
+    EditData* data = CreatedControlOf<EditData>(edit, message);
     if (!data)
         return DefWindowProcW(edit, message, wParam, lParam);
     switch (message) {

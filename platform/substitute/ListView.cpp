@@ -467,12 +467,9 @@ LRESULT SetStates(HWND list, int row, const LVITEMW* item) {
 namespace substitute {
 
 LRESULT CALLBACK ListViewProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* window = Find(list);
-    if (!window)
+    if (!Find(list))
         return 0;
-    if (message == WM_CREATE)
-        window->control = std::make_unique<ListData>();
-    ListData* data = DataOf(list);
+    ListData* data = CreatedControlOf<ListData>(list, message);
     if (!data)
         return DefWindowProcW(list, message, wParam, lParam);
     const int index = static_cast<int>(static_cast<INT_PTR>(wParam));

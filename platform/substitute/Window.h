@@ -66,4 +66,14 @@ template <typename T> T* ControlOf(HWND handle) {
     return window ? dynamic_cast<T*>(window->control.get()) : nullptr;
 }
 
+// For a control's window procedure: gives the window its data of type T when it is created,
+// and returns that data, or null for a handle that is no such control (the procedure then
+// leaves the message to the default processing).
+template <typename T> T* CreatedControlOf(HWND handle, UINT message) {
+    Window* window = Find(handle);
+    if (window && message == WM_CREATE)
+        window->control = std::make_unique<T>();
+    return window ? dynamic_cast<T*>(window->control.get()) : nullptr;
+}
+
 } // namespace substitute

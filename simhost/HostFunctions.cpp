@@ -45,12 +45,10 @@ bool SizeAccepted(SimHost& host, uint32_t tag, uint32_t size) {
     return !expected || *expected == size;
 }
 
-std::vector<ListEntry> CurrentList(SimHost& host, int32_t listItem) {
+// The records of the part the user is looking at, whose lists the slots count in.
+const RecordStore* CurrentPartRecords(SimHost& host) {
     SimDocument* document = host.CurrentDocument();
-    if (!document)
-        return {};
-    return ReadStaffList(document->PartRecords(document->CurrentPart()),
-                         static_cast<int16_t>(listItem));
+    return document ? &document->PartRecords(document->CurrentPart()) : nullptr;
 }
 
 } // namespace
@@ -136,21 +134,16 @@ int16_t WINAPI Host_NX_NextEData(uint32_t tag, void* key, void* zero1, void* zer
 
 int16_t WINAPI Host_NX_SlotToInst(int32_t slot, int32_t listItem, uint32_t apiVersion) {
     auto slotToStaff = [=](SimHost& host) -> int32_t {
-        std::vector<ListEntry> list = CurrentList(host, listItem);
-        if (slot < 1 || slot > static_cast<int32_t>(list.size()))
-            return 0;
-        return list[static_cast<size_t>(slot - 1)].staff;
+        const RecordStore* part = CurrentPartRecords(host);
+        return part ? host.Slots().StaffIn(*part, static_cast<int16_t>(listItem), slot) : 0;
     };
     return static_cast<int16_t>(Serve("NX_SlotToInst", slotToStaff, slot, listItem, apiVersion));
 }
 
 int16_t WINAPI Host_NX_InstToSlot(int32_t staff, int32_t listItem, uint32_t apiVersion) {
     auto staffToSlot = [=](SimHost& host) -> int32_t {
-        std::vector<ListEntry> list = CurrentList(host, listItem);
-        for (size_t i = 0; i < list.size(); ++i)
-            if (list[i].staff == staff)
-                return static_cast<int32_t>(i + 1);
-        return 0;
+        const RecordStore* part = CurrentPartRecords(host);
+        return part ? host.Slots().SlotOf(*part, static_cast<int16_t>(listItem), staff) : 0;
     };
     return static_cast<int16_t>(Serve("NX_InstToSlot", staffToSlot, staff, listItem, apiVersion));
 }

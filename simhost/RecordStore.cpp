@@ -1,6 +1,13 @@
 #include "simhost/RecordStore.h"
 
+#include <atomic>
 #include <climits>
+#include <iterator>
+
+void RecordStore::Changed() {
+    static std::atomic<uint64_t> lastRevision{0};
+    revision_ = ++lastRevision;
+}
 
 const Bytes* RecordStore::Find(const RecordAddress& address) const {
     auto it = records_.find(address);
@@ -9,10 +16,14 @@ const Bytes* RecordStore::Find(const RecordAddress& address) const {
 
 void RecordStore::Put(const RecordAddress& address, Bytes bytes) {
     records_[address] = std::move(bytes);
+    Changed();
 }
 
 bool RecordStore::Erase(const RecordAddress& address) {
-    return records_.erase(address) > 0;
+    if (records_.erase(address) == 0)
+        return false;
+    Changed();
+    return true;
 }
 
 std::optional<RecordAddress> RecordStore::Next(const RecordAddress& after) const {
@@ -33,8 +44,12 @@ std::optional<RecordAddress> RecordStore::Create(RecordAddress requested, Bytes 
         requested = {requested.tag, static_cast<int16_t>(highest + 1), 0};
     } else if (requested.sub == -1) {
         int next = 0;
-        for (const auto& entry : ItemRecords(requested.tag, requested.item))
-            next = entry.first + 1;
+        auto after = records_.upper_bound({requested.tag, requested.item, SHRT_MAX});
+        if (after != records_.begin()) {
+            const RecordAddress& last = std::prev(after)->first;
+            if (last.tag == requested.tag && last.item == requested.item)
+                next = last.sub + 1;
+        }
         if (next > SHRT_MAX)
             return std::nullopt;
         requested.sub = static_cast<int16_t>(next);
@@ -42,6 +57,7 @@ std::optional<RecordAddress> RecordStore::Create(RecordAddress requested, Bytes 
         return std::nullopt;
     }
     records_[requested] = std::move(bytes);
+    Changed();
     return requested;
 }
 

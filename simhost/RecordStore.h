@@ -40,6 +40,14 @@ public:
     bool operator==(const RecordStore& o) const { return records_ == o.records_; }
     bool operator!=(const RecordStore& o) const { return !(*this == o); }
 
+    // Changes with every change of the records, to a number no other content of any store
+    // had before; a copy keeps the number with the content it copied. So one number always
+    // stands for the same content, and what was worked out from it may be kept.
+    uint64_t Revision() const { return revision_; }
+
 private:
+    void Changed();
+
     std::map<RecordAddress, Bytes> records_;
+    uint64_t revision_ = 0; // every empty store has the same content
 };

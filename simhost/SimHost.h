@@ -14,6 +14,7 @@
 #include "simhost/CallLog.h"
 #include "simhost/HostModule.h"
 #include "simhost/SimDocument.h"
+#include "simhost/StaffSlots.h"
 
 class SimHost {
 public:
@@ -80,6 +81,9 @@ public:
     void ScriptResult(const std::string& function, int32_t result);
     std::optional<int32_t> ScriptedResult(const std::string& function) const;
 
+    // Answers the slot questions about staff lists.
+    StaffSlots& Slots() { return slots_; }
+
 private:
     uint32_t version_;
     CallLog log_;
@@ -98,4 +102,5 @@ private:
     std::filesystem::path preferenceFolder_;
     bool ownsPreferenceFolder_ = false;
     HMODULE pluginModule_ = nullptr;
+    StaffSlots slots_;
 };

@@ -7,6 +7,7 @@
 #include "framework/data/NKTextExpressionDefs.h"
 #include "framework/ui/NKUI.h"
 #include "shell/HostBridge.h"
+#include "staffsetpanel/ScoreOrderOfSet.h"
 #include "staffsetpanel/ScorePartCurrent.h"
 #include "staffsetpanel/StaffSetNameStore.h"
 
@@ -156,17 +157,17 @@ bool NKStaffSetPanelHandler::AddStaves(int32_t set) {
     staves.LoadAllForItem(StaffSetItem(set));
     if (staves.Count() == 0)
         return false; // adding never creates a set
+    ScoreOrderOfSet order(main, staves);
     bool changed = false;
     for (int32_t r = 0; r < selected.Count(); ++r) {
         const int16_t staff = selected.StaffAt(r)->StaffNumber();
-        if (staves.FindStaff(staff))
+        if (order.InSet(staff))
             continue;
-        const int32_t position = IndexOfStaff(main, staff);
+        const int32_t position = order.PositionInScore(staff);
         if (position < 0)
             return false; // nothing is written, also not the staves inserted so far
-        int32_t successor = -1;
-        for (int32_t m = position; m < main.Count() && successor < 0; ++m)
-            successor = IndexOfStaff(staves, main.StaffAt(m)->StaffNumber());
+        const NKSystemStaff* next = order.FirstInSetFrom(position);
+        const int32_t successor = next ? IndexOfStaff(staves, next->StaffNumber()) : -1;
         if (successor >= 0) {
             int32_t distance =
                 successor > 0 ? staves.StaffAt(successor - 1)->Distance() - kStaffSpacing : 0;
@@ -179,6 +180,7 @@ bool NKStaffSetPanelHandler::AddStaves(int32_t set) {
             if (!staves.Add(NewEntry(staff, distance)))
                 return false;
         }
+        order.Added(staff);
         changed = true;
     }
     return changed && staves.SaveAllForItem(StaffSetItem(set));

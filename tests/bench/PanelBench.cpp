@@ -4,6 +4,7 @@
 #include "simhost/PanelView.h"
 #include "simhost/PluginDialogs.h"
 #include "simhost/PluginModule.h"
+#include "simhost/RecordLayouts.h"
 #include "simhost/ScenarioScores.h"
 #include "simhost/SimHost.h"
 #include "simhost/UserInput.h"
@@ -62,7 +63,7 @@ void PanelBench::ClickRow(int row) {
 }
 
 void PanelBench::Type(const std::string& text) {
-    UserInput::TypeText(PanelNameField(Panel()), Utf16(text));
+    UserInput::TypeText(PanelNameField(Panel()), Utf8ToUtf16(text));
     desktop_->PumpMessages();
 }
 

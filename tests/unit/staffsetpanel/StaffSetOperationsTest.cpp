@@ -54,6 +54,18 @@ TEST(StaffSetOperations, AddedStavesGoWhereTheScoreOrderPutsThem) {
     EXPECT_EQ(4u, session.document.UndoHistory().size());
 }
 
+TEST(StaffSetOperations, AddedStavesFollowTheScoreOrderAlsoIntoASetOutOfOrder) {
+    StaffSetSession session;
+    SetMainList(session, {{1, 0}, {2, -288}, {3, -576}, {4, -864}, {5, -1152}, {6, -1440}});
+    session.SetList(6, {{5, 0}, {2, -288}}); // set order is not score order
+    // Each staff goes before the first set staff that follows it in the score, as the set
+    // stands after the staves added before it: 1 before 2; 3 and then 4 before 5; 6 after
+    // all. Staves 2 and 5 are in the set already.
+    EXPECT_TRUE(session.Run({kAddStaves, 6, "", 1, 6}));
+    EXPECT_EQ((List{{3, 0}, {4, -288}, {5, -576}, {1, -864}, {2, -1152}, {6, -1440}}),
+              session.List(6));
+}
+
 TEST(StaffSetOperations, AddingNothingNewOrToAnEmptySlotChangesNothing) {
     StaffSetSession session;
     const SimDocument::Contents before = session.document.Snapshot();

@@ -22,6 +22,7 @@
 #include "simhost/SampleScore.h"
 #include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "staffsetpanel/StaffSetNameStore.h"
+#include "staffsetpanel/StaffSetOverview.h"
 #include "staffsetpanel/StaffSetQueries.h"
 
 namespace {
@@ -65,15 +66,14 @@ void PrintList(const char* heading, int16_t part, int16_t item) {
 void PrintRows() {
     std::printf("    %-4s%s%-8s%s%s\n", "#", Pad("Name", 22).c_str(), "Staves",
                 Pad("Top", 26).c_str(), "Bottom");
-    std::printf("    %-4s%s%-8d\n", "-", Pad("All Staves", 22).c_str(), CountStaves(0));
+    StaffSetOverview overview;
+    overview.Read();
+    std::printf("    %-4s%s%-8d\n", "-", Pad("All Staves", 22).c_str(), overview.Row(0).count);
     for (int32_t set = 1; set <= 8; ++set) {
-        NKString name, top, bottom;
-        SetNameText(&name, set, false);
-        EdgeStaffTexts(&top, &bottom, set);
-        int32_t count = CountStaves(set);
-        std::printf("    %-4d%s%-8s%s%s\n", set, Pad(Utf8(name), 22).c_str(),
-                    count < 1 ? "-" : std::to_string(count).c_str(), Pad(Utf8(top), 26).c_str(),
-                    Utf8(bottom).c_str());
+        const StaffSetSummary& row = overview.Row(set);
+        std::printf("    %-4d%s%-8s%s%s\n", set, Pad(Utf8(row.name), 22).c_str(),
+                    row.count < 1 ? "-" : std::to_string(row.count).c_str(),
+                    Pad(Utf8(row.top), 26).c_str(), Utf8(row.bottom).c_str());
     }
 }
 

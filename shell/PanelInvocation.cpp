@@ -24,7 +24,7 @@ int32_t InvokePanel(HWND hostWindow) {
         panel = new NKStaffSetPanelWindow(ui);
         panel->SetUpControls();
     }
-    panel->Open(ui->hostWindow);
+    panel->OpenPanel(ui->hostWindow);
     return 0;
 }
 

@@ -34,11 +34,6 @@ void ShowSummary(NKDataListRow* row, const StaffSetSummary& summary) {
     Cell(row, kCellBottom)->Assign(&summary.bottom);
 }
 
-void SetSetTexts(NKDataListRow* row, int32_t set) {
-    SetNameText(Cell(row, kCellName), set, false);
-    EdgeStaffTexts(Cell(row, kCellTop), Cell(row, kCellBottom), set);
-}
-
 } // namespace
 
 NKCtrlStaffSetDataList::NKCtrlStaffSetDataList(NKStaffSetPanelWindow* panel)
@@ -98,8 +93,12 @@ void NKCtrlStaffSetDataList::RefreshRows(const StaffListEnds* lists) {
 }
 
 void NKCtrlStaffSetDataList::RefreshRowTexts(int32_t set) {
-    if (NKDataListRow* row = RowOfItem(set))
-        SetSetTexts(row, set);
+    NKDataListRow* row = RowOfItem(set);
+    if (!row || set < 1 || set >= kStaffSetRows)
+        return;
+    StaffSetOverview overview;
+    overview.ReadRow(set);
+    ShowSummary(row, overview.Row(set));
 }
 
 bool NKCtrlStaffSetDataList::CountsMatchDocument(StaffListEnds lists[kOverviewRows]) {

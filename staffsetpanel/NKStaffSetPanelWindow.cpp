@@ -65,6 +65,12 @@ void NKStaffSetPanelWindow::SetUpControls() {
     deleteButton = AddButton(kDeleteButtonId);
 }
 
+void NKStaffSetPanelWindow::OpenPanel(HWND parent) {
+    Open(parent);
+    // Any later activation may come after the document has changed.
+    listFreshFromOpening_ = false;
+}
+
 void NKStaffSetPanelWindow::CloseWindow() {
     RememberPlacement();
     NKResourceWindow::CloseWindow();
@@ -80,6 +86,7 @@ void NKStaffSetPanelWindow::InitWindow() {
     if (setList) {
         setList->AddColumns();
         FillList();
+        listFreshFromOpening_ = true;
     }
     UpdateControls(SelectionValue());
     ApplyPlacement();
@@ -317,7 +324,9 @@ void NKStaffSetPanelWindow::HandleTimer(UINT_PTR) {
 }
 
 void NKStaffSetPanelWindow::HandleActivate(bool activated) {
-    RefreshIfStale();
+    if (!listFreshFromOpening_)
+        RefreshIfStale();
+    listFreshFromOpening_ = false;
     if (shadeEnabled)
         SetShade(!activated);
     else if (shaded)

@@ -44,6 +44,8 @@ public:
 
     // Creates the control objects, once, right after construction.
     void SetUpControls();
+    // Opens the dialog over the host's window, or shows the open one again.
+    void OpenPanel(HWND parent);
 
     void CloseWindow() override;
     void InitWindow() override;
@@ -111,6 +113,10 @@ private:
     // this dialog), to tell the user's typing from the panel's own text.
     NKString shownName_;
     int32_t shownNameRow_ = -1;
+    // Set by filling the list while the panel opens: the activation that showing the new
+    // dialog brings comes within the same call from the host, with nothing in between that
+    // could change the document, so it need not read the lists the fill has just read.
+    bool listFreshFromOpening_ = false;
 };
 
 // The panel's tick counter, shared by the module like the panel itself.

@@ -29,9 +29,23 @@ void StaffSetOverview::Read() {
 }
 
 void StaffSetOverview::Describe(const StaffListEnds ends[kOverviewRows]) {
+    rows_[0].count = ends[0].count;
+    DescribeSets(ends, 1, kOverviewRows - 1);
+}
+
+void StaffSetOverview::ReadRow(int32_t set) {
+    StaffListEnds ends[kOverviewRows];
+    {
+        ScorePartCurrent score;
+        ends[set] = ReadStaffListEnds(ListItem(set));
+    }
+    DescribeSets(ends, set, set);
+}
+
+void StaffSetOverview::DescribeSets(const StaffListEnds ends[kOverviewRows], int32_t firstSet,
+                                    int32_t lastSet) {
     // Names and staff names are read with the part the user is looking at current again, as
     // they are everywhere else.
-    rows_[0].count = ends[0].count;
     int16_t category = -1;
     bool definitionsRead = false;
     NKTextExpressionDefs definitions;
@@ -44,7 +58,7 @@ void StaffSetOverview::Describe(const StaffListEnds ends[kOverviewRows]) {
         }
         return found->second;
     };
-    for (int32_t set = 1; set < kOverviewRows; ++set) {
+    for (int32_t set = firstSet; set <= lastSet; ++set) {
         StaffSetSummary& row = rows_[set];
         row.count = ends[set].count;
         if (row.count == 0) {

@@ -29,8 +29,12 @@ public:
     void Read();
     // The same from lists read a moment ago (by ReadLists), so that they are not read twice.
     void Describe(const StaffListEnds lists[kOverviewRows]);
+    // Reads what one set's row shows, and nothing of the other rows (they stay empty).
+    void ReadRow(int32_t set);
     const StaffSetSummary& Row(int32_t row) const { return rows_[row]; }
 
 private:
+    void DescribeSets(const StaffListEnds ends[kOverviewRows], int32_t firstSet, int32_t lastSet);
+
     StaffSetSummary rows_[kOverviewRows];
 };

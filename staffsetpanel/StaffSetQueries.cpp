@@ -5,7 +5,7 @@
 
 #include "framework/core/NKString.h"
 #include "framework/data/NKStaff.h"
-#include "framework/data/NKSystemStaves.h"
+#include "framework/data/NKSystemStaff.h"
 #include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "staffsetpanel/ScorePartCurrent.h"
 #include "staffsetpanel/StaffSetNameStore.h"
@@ -29,11 +29,6 @@ StaffListEnds ReadStaffListEnds(int16_t item) {
         ++ends.count;
     }
     return ends;
-}
-
-int32_t CountStaves(int32_t set) {
-    ScorePartCurrent score;
-    return ReadStaffListEnds(set == 0 ? 0 : StaffSetItem(set)).count;
 }
 
 void SetNameText(NKString* target, int32_t set, bool emptyForNoName) {
@@ -60,20 +55,4 @@ void StaffDisplayText(NKString* target, int16_t staff) {
     }
     target->AssignNarrow("Staff #");
     target->AppendNumber(staff);
-}
-
-void EdgeStaffTexts(NKString* top, NKString* bottom, int32_t set) {
-    top->AssignNarrow("-");
-    bottom->AssignNarrow("-");
-    if (!SetExists(set))
-        return;
-    NKSystemStaves staves;
-    {
-        ScorePartCurrent score;
-        staves.LoadAllForItem(StaffSetItem(set));
-    }
-    if (staves.Count() == 0)
-        return;
-    StaffDisplayText(top, staves.StaffAt(0)->StaffNumber());
-    StaffDisplayText(bottom, staves.StaffAt(staves.Count() - 1)->StaffNumber());
 }

@@ -1,6 +1,6 @@
-// What the panel's list shows of a staff set: whether it exists, its stave count, its name
-// text and the names of its top and bottom staff. Every query reads with the score itself
-// (part 0) current. Set 0 stands for all staves of the score where a query takes it.
+// The queries the panel makes of a staff set: whether it exists, its name text, the ends of
+// a staff list and a staff's display name. The set queries read with the score itself
+// (part 0) current; the rows of the list are put together from them by StaffSetOverview.
 #pragma once
 
 #include <cstdint>
@@ -17,11 +17,8 @@ struct StaffListEnds {
 StaffListEnds ReadStaffListEnds(int16_t item);
 
 bool SetExists(int32_t set);
-int32_t CountStaves(int32_t set);
 // The set's name; "(No Name)" for a set without one (the empty text when emptyForNoName);
 // "-" when the set does not exist.
 void SetNameText(NKString* target, int32_t set, bool emptyForNoName);
-// The display names of the set's first and last staff, or "-".
-void EdgeStaffTexts(NKString* top, NKString* bottom, int32_t set);
 // A staff's display name; "Staff #<n>" when the staff has none.
 void StaffDisplayText(NKString* target, int16_t staff);

@@ -7,9 +7,12 @@
 #include "framework/ui/NKUI.h"
 #include "shell/EntryPoints.h"
 #include "shell/PanelInvocation.h"
+#include "simhost/RecordLayouts.h"
 #include "simhost/SampleScore.h"
 #include "simhost/UserInput.h"
 #include "staffsetpanel/NKCtrlStaffSetDataList.h"
+#include "staffsetpanel/NKStaffSetPanelHandler.h"
+#include "staffsetpanel/StaffSetOverview.h"
 #include "tests/support/FreshModule.h"
 #include "tests/support/OpenPanelFixture.h"
 
@@ -100,4 +103,26 @@ TEST_F(PanelWindowTest, OpeningStartsTimerTwoWithAPeriodOf200Milliseconds) {
     EXPECT_EQ(kPanelTimerId, timers[0].id);
     EXPECT_EQ(200u, timers[0].period);
 #endif
+}
+
+// Showing the new dialog activates it within the same call from the host: the lists the
+// fill has just read are not read again then. Any later activation reads them again.
+TEST_F(PanelWindowTest, OpeningReadsTheDocumentOnceAndLaterActivationsLookAgain) {
+    ASSERT_TRUE(UserInput::CloseByCaption(panel->dialogHandle));
+    desktop.PumpMessages();
+    host.Log().Clear();
+    InvokePanel(desktop.MainWindow());
+    desktop.PumpMessages();
+    ASSERT_NE(nullptr, panel->dialogHandle);
+    const size_t openingLoads = host.Log().CountOf("NX_LoadEData");
+    host.Log().Clear();
+    StaffSetOverview().Read();
+    EXPECT_EQ(host.Log().CountOf("NX_LoadEData"), openingLoads);
+
+    WriteStaffList(document.PartRecords(0), StaffSetItem(2), {{1, 0}});
+    SetActiveWindow(desktop.MainWindow());
+    SetActiveWindow(panel->dialogHandle);
+    desktop.PumpMessages();
+    ASSERT_NE(nullptr, panel->setList->RowOfItem(2));
+    EXPECT_EQ(1, panel->setList->RowOfItem(2)->UserData);
 }

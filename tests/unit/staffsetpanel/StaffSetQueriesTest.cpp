@@ -1,6 +1,7 @@
 // What the panel's rows will show of each slot, read from the sample score.
 #include <gtest/gtest.h>
 
+#include "staffsetpanel/StaffSetOverview.h"
 #include "staffsetpanel/StaffSetQueries.h"
 #include "tests/support/StaffSetSession.h"
 
@@ -11,12 +12,30 @@ struct Row {
     int32_t staves;
 };
 
+Row RowOf(const StaffSetSummary& summary) {
+    return {Utf16ToUtf8(summary.name.WideText()), Utf16ToUtf8(summary.top.WideText()),
+            Utf16ToUtf8(summary.bottom.WideText()), summary.count};
+}
+
+bool operator==(const Row& a, const Row& b) {
+    return a.name == b.name && a.top == b.top && a.bottom == b.bottom && a.staves == b.staves;
+}
+
+// The row as the whole list reads it; a set's row read alone must show the same.
 Row RowOf(int32_t set) {
-    NKString name, top, bottom;
-    SetNameText(&name, set, false);
-    EdgeStaffTexts(&top, &bottom, set);
-    return {Utf16ToUtf8(name.WideText()), Utf16ToUtf8(top.WideText()),
-            Utf16ToUtf8(bottom.WideText()), CountStaves(set)};
+    StaffSetOverview all;
+    all.Read();
+    const Row row = RowOf(all.Row(set));
+    if (set >= 1) {
+        StaffSetOverview alone;
+        alone.ReadRow(set);
+        EXPECT_TRUE(row == RowOf(alone.Row(set))) << "set " << set << " read alone";
+    }
+    return row;
+}
+
+int32_t CountStaves(int32_t set) {
+    return RowOf(set).staves;
 }
 
 } // namespace

@@ -7,9 +7,6 @@
 #include "shell/HostBridge.h"
 #include "shell/HostVersion.h"
 
-// The SetWindowPos flags of a pure size change: position, z-order and activation stay.
-constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-
 const char* NKControl::ClassName() const {
     return "NKControl";
 }

@@ -8,6 +8,9 @@
 #include "framework/core/NKBase.h"
 #include "platform/win32.h"
 
+// The SetWindowPos flags of a pure size change: position, z-order and activation stay.
+constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+
 class NKResourceWindow;
 class NKString;
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+// The flags of placing the dialog: z-order and activation stay.
 constexpr UINT kPlaceOnly = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
 struct Rect {

@@ -337,6 +337,23 @@ constexpr bool RecordWordsAreDisjoint() {
 }
 static_assert(RecordWordsAreDisjoint(), "two fields share a word of an 'ot' record");
 
+// Every translated type's tag starts with "pf": the other tags, which almost every load
+// names, are told apart without walking the tables.
+constexpr bool HasTranslatedPrefix(uint32_t tag) {
+    return (tag >> 16) == (Tag("pf  ") >> 16);
+}
+
+constexpr bool EveryTagHasTranslatedPrefix() {
+    for (const ArrayType& type : kArrayTypes)
+        if (!HasTranslatedPrefix(type.pfTag))
+            return false;
+    for (const FieldTable& table : kFieldTables)
+        if (!HasTranslatedPrefix(table.pfTag))
+            return false;
+    return true;
+}
+static_assert(EveryTagHasTranslatedPrefix(), "a translated tag without the \"pf\" prefix");
+
 } // namespace
 
 const ArrayType* FindArrayType(uint32_t pfTag) {
@@ -354,7 +371,7 @@ const FieldTable* FindFieldTable(uint32_t pfTag, int16_t item) {
 }
 
 bool IsTranslatedTag(uint32_t tag) {
-    return FindArrayType(tag) || FindFieldTable(tag, 0);
+    return HasTranslatedPrefix(tag) && (FindArrayType(tag) || FindFieldTable(tag, 0));
 }
 
 FieldTableList FieldTables() {

@@ -3,10 +3,27 @@
 #include <atomic>
 #include <climits>
 #include <iterator>
+#include <utility>
 
 void RecordStore::Changed() {
     static std::atomic<uint64_t> lastRevision{0};
     revision_ = ++lastRevision;
+}
+
+RecordStore::RecordStore(RecordStore&& o) noexcept
+    : records_(std::move(o.records_)), revision_(o.revision_) {
+    o.records_.clear();
+    o.revision_ = 0;
+}
+
+RecordStore& RecordStore::operator=(RecordStore&& o) noexcept {
+    if (this != &o) {
+        records_ = std::move(o.records_);
+        revision_ = o.revision_;
+        o.records_.clear();
+        o.revision_ = 0;
+    }
+    return *this;
 }
 
 const Bytes* RecordStore::Find(const RecordAddress& address) const {

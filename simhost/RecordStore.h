@@ -24,6 +24,13 @@ struct RecordAddress {
 
 class RecordStore {
 public:
+    RecordStore() = default;
+    RecordStore(const RecordStore&) = default;
+    RecordStore& operator=(const RecordStore&) = default;
+    // The store moved from is left empty, with the revision every empty store has.
+    RecordStore(RecordStore&& o) noexcept;
+    RecordStore& operator=(RecordStore&& o) noexcept;
+
     const Bytes* Find(const RecordAddress& address) const;
     // Stores the block, replacing a record at that address.
     void Put(const RecordAddress& address, Bytes bytes);

@@ -1,7 +1,7 @@
 // The slots of a staff list as the host counts them: the nth entry in sub-number order is
-// slot n. The host answers slot questions from an index of the list, made again only when
-// the part's records have changed since, as the real host does not read a list through for
-// every question (a selection of S staves asks S of them).
+// slot n. The host answers slot questions from an index of one list, made again when the
+// part's records have changed or another list is asked about: the real host does not read
+// a list through for every question either (a selection of S staves asks S of them).
 #pragma once
 
 #include <cstdint>

@@ -34,6 +34,8 @@ void StaffSetOverview::Describe(const StaffListEnds ends[kOverviewRows]) {
 }
 
 void StaffSetOverview::ReadRow(int32_t set) {
+    if (set < 1 || set >= kOverviewRows)
+        return;
     StaffListEnds ends[kOverviewRows];
     {
         ScorePartCurrent score;

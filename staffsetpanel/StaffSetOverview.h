@@ -29,7 +29,8 @@ public:
     void Read();
     // The same from lists read a moment ago (by ReadLists), so that they are not read twice.
     void Describe(const StaffListEnds lists[kOverviewRows]);
-    // Reads what one set's row shows, and nothing of the other rows (they stay empty).
+    // Reads what one set's row (1 to 8) shows, and nothing of the other rows (they stay
+    // empty).
     void ReadRow(int32_t set);
     const StaffSetSummary& Row(int32_t row) const { return rows_[row]; }
 

@@ -4,6 +4,7 @@
 
 #include "simhost/RecordLayouts.h"
 #include "simhost/SampleScore.h"
+#include "simhost/SimHost.h"
 #include "simhost/StaffNames.h"
 
 TEST(SimulatedHost, RecordStoreNumbersNewRecordsAndWalksInKeyOrder) {
@@ -69,4 +70,32 @@ TEST(SimulatedHost, EditsCancelExactlyAndUndoAsOneNamedStep) {
     ASSERT_TRUE(score.Redo());
     EXPECT_TRUE(score.Snapshot() == changed);
     EXPECT_FALSE(score.Redo());
+}
+
+// The host answers slot questions from an index of the list: every change of the list,
+// also one taken back by undo, must show in the next answer.
+TEST(SimulatedHost, SlotAnswersFollowEveryChangeOfTheList) {
+    SimHost host;
+    SimDocument& score = host.AddDocument("Slots");
+    RecordStore& part = score.PartRecords(0);
+    WriteStaffList(part, 0, {{7, 0}, {8, -288}, {7, -576}});
+    StaffSlots& slots = host.Slots();
+    EXPECT_EQ(1, slots.SlotOf(part, 0, 7)) << "a staff listed twice is in its first slot";
+    EXPECT_EQ(8, slots.StaffIn(part, 0, 2));
+    EXPECT_EQ(0, slots.StaffIn(part, 0, 4));
+    EXPECT_EQ(0, slots.SlotOf(part, 0, 9));
+    EXPECT_EQ(0, slots.SlotOf(part, 1, 7)) << "another list";
+
+    ASSERT_TRUE(score.StartEdit("Reorder"));
+    WriteStaffList(part, 0, {{9, 0}, {8, -288}});
+    ASSERT_TRUE(score.EndEdit());
+    EXPECT_EQ(1, slots.SlotOf(part, 0, 9));
+    EXPECT_EQ(0, slots.SlotOf(part, 0, 7));
+    ASSERT_TRUE(score.Undo());
+    EXPECT_EQ(1, slots.SlotOf(score.PartRecords(0), 0, 7));
+    EXPECT_EQ(0, slots.SlotOf(score.PartRecords(0), 0, 9));
+
+    RecordStore moved = std::move(score.PartRecords(0));
+    EXPECT_EQ(0, slots.SlotOf(score.PartRecords(0), 0, 7)) << "the store moved from is empty";
+    EXPECT_EQ(1, slots.SlotOf(moved, 0, 7));
 }

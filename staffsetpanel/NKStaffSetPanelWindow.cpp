@@ -9,6 +9,7 @@
 #include "staffsetpanel/NKCtrlStaffSetDataList.h"
 #include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "staffsetpanel/PanelPlacement.h"
+#include "staffsetpanel/StaffSetNameStore.h"
 #include "staffsetpanel/StaffSetQueries.h"
 
 namespace {
@@ -122,10 +123,10 @@ void NKStaffSetPanelWindow::UpdateControls(int32_t s) {
     if (deleteButton)
         deleteButton->SetEnabled(valid && exists);
     if (setRow)
-        ShowSetName(s);
+        ShowSetName(s, exists);
 }
 
-void NKStaffSetPanelWindow::ShowSetName(int32_t set) {
+void NKStaffSetPanelWindow::ShowSetName(int32_t set, bool exists) {
     if (!nameEdit)
         return;
     if (set == shownNameRow_) {
@@ -134,9 +135,9 @@ void NKStaffSetPanelWindow::ShowSetName(int32_t set) {
         if (!current.Equals(&shownName_))
             return; // the user's typing stays until another row is chosen
     }
-    NKString name;
-    if (SetPresent(set))
-        SetNameText(&name, set, true);
+    NKString name; // empty for a set without a name, and for no set
+    if (exists)
+        GetSetName(&name, set);
     nameEdit->SetText(&name);
     shownName_.Assign(&name);
     shownNameRow_ = set;

@@ -106,8 +106,9 @@ private:
     // The name field's text without blanks at either end.
     void TypedName(NKString* name);
     // Puts the set's stored name into the name field, unless the user has typed there since
-    // the field was last set for this same row.
-    void ShowSetName(int32_t set);
+    // the field was last set for this same row. Whether the set exists the caller has just
+    // found out.
+    void ShowSetName(int32_t set, bool exists);
 
     // What the panel last put into the name field, and for which row (-1: nothing yet in
     // this dialog), to tell the user's typing from the panel's own text.

@@ -2,8 +2,9 @@
 //
 // What holds for every entry point:
 //
-// - They are exported undecorated (see QMStaffSetPanel.def and QMStaffSetPanel.map) with the
-//   callee-cleans convention; arguments and results are 32-bit.
+// - They are exported undecorated (see QMStaffSetPanel.def and the linker version script
+//   QMStaffSetPanel.version-script) with the callee-cleans convention; arguments and
+//   results are 32-bit.
 // - The host calls them on its user-interface thread, one at a time, and everything the
 //   plug-in does afterwards (dialog messages, timers) runs on that thread too. The plug-in
 //   starts no threads and takes no locks.

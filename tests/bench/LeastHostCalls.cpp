@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "simhost/RecordLayouts.h"
-#include "simhost/StaffNames.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/StaffNames.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "simhost/SimDocument.h"
+#include "simhost/documents/SimDocument.h"
 
 class LeastHostCalls {
 public:

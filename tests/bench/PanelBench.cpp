@@ -1,13 +1,13 @@
 #include "tests/bench/PanelBench.h"
 
-#include "simhost/HostDesktop.h"
-#include "simhost/PanelView.h"
-#include "simhost/PluginDialogs.h"
-#include "simhost/PluginModule.h"
-#include "simhost/RecordLayouts.h"
-#include "simhost/ScenarioScores.h"
-#include "simhost/SimHost.h"
-#include "simhost/UserInput.h"
+#include "simhost/desktop/HostDesktop.h"
+#include "simhost/desktop/PanelView.h"
+#include "simhost/desktop/PluginDialogs.h"
+#include "simhost/hostfunctions/PluginModule.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/ScenarioScores.h"
+#include "simhost/hostfunctions/SimHost.h"
+#include "simhost/desktop/UserInput.h"
 
 namespace {
 

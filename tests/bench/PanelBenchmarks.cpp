@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "simhost/HostFunctions.h"
-#include "simhost/RecordLayouts.h"
-#include "simhost/SimHost.h"
-#include "simhost/StaffNames.h"
+#include "simhost/hostfunctions/HostFunctions.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/hostfunctions/SimHost.h"
+#include "simhost/documents/StaffNames.h"
 #include "tests/bench/LeastHostCalls.h"
 #include "tests/bench/PanelBench.h"
 

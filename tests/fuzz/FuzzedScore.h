@@ -19,10 +19,10 @@
 #include "shell/HostBridge.h"
 #include "shell/HostVersion.h"
 #include "shell/PanelInvocation.h"
-#include "simhost/HostDesktop.h"
-#include "simhost/PreferenceFolder.h"
-#include "simhost/RecordLayouts.h"
-#include "simhost/SimHost.h"
+#include "simhost/desktop/HostDesktop.h"
+#include "simhost/desktop/PreferenceFolder.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "staffsetpanel/NKStaffSetPanelWindow.h"
 
 namespace fuzzed {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/ui/NKCtrlButton.h"
-#include "simhost/UserInput.h"
+#include "simhost/desktop/UserInput.h"
 #include "staffsetpanel/NKCtrlStaffSetDataList.h"
 #include "tests/fuzz/FuzzedScore.h"
 

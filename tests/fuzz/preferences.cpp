@@ -21,8 +21,8 @@
 #include "shell/EntryPoints.h"
 #include "shell/HostBridge.h"
 #include "shell/HostVersion.h"
-#include "simhost/PreferenceFolder.h"
-#include "simhost/SimHost.h"
+#include "simhost/desktop/PreferenceFolder.h"
+#include "simhost/hostfunctions/SimHost.h"
 
 namespace fs = std::filesystem;
 

@@ -15,9 +15,9 @@
 #include "shell/HostBridge.h"
 #include "shell/HostVersion.h"
 #include "shell/TranslationTables.h"
-#include "simhost/RecordLayouts.h"
-#include "simhost/ScenarioScores.h"
-#include "simhost/SimHost.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/ScenarioScores.h"
+#include "simhost/hostfunctions/SimHost.h"
 
 namespace {
 

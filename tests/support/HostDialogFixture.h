@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "simhost/HostDesktop.h"
-#include "simhost/HostFunctions.h"
-#include "simhost/SimHost.h"
+#include "simhost/desktop/HostDesktop.h"
+#include "simhost/hostfunctions/HostFunctions.h"
+#include "simhost/hostfunctions/SimHost.h"
 
 constexpr uint32_t kInterfaceVersion = 0x12050000;
 constexpr int32_t kPanelTemplate = 20128;

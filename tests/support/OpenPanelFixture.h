@@ -4,7 +4,7 @@
 
 #include "shell/EntryPoints.h"
 #include "shell/PanelInvocation.h"
-#include "simhost/SampleScore.h"
+#include "simhost/documents/SampleScore.h"
 #include "staffsetpanel/NKStaffSetPanelWindow.h"
 #include "tests/support/FreshModule.h"
 #include "tests/support/HostDialogFixture.h"

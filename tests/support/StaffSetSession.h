@@ -11,8 +11,8 @@
 #include "framework/data/NKMusicRegion.h"
 #include "framework/ui/NKUI.h"
 #include "shell/EntryPoints.h"
-#include "simhost/RecordLayouts.h"
-#include "simhost/SampleScore.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/SampleScore.h"
 #include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "tests/support/FreshModule.h"
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "simhost/SimHost.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/EveryBridgeFunction.h"
 #include "tests/support/FreshModule.h"
 

@@ -8,8 +8,8 @@
 #include "framework/core/NKUndoBlock.h"
 #include "framework/core/NKUndoBlockHandler.h"
 #include "shell/EntryPoints.h"
-#include "simhost/RecordLayouts.h"
-#include "simhost/SimHost.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/FreshModule.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "framework/data/NKCategoryDefs.h"
 #include "framework/data/NKStaff.h"
 #include "shell/EntryPoints.h"
-#include "simhost/SampleScore.h"
+#include "simhost/documents/SampleScore.h"
 #include "tests/support/FreshModule.h"
 
 TEST(RecordGuards, AHostThatDoesNotMoveTheKeyEndsTheEnumeration) {

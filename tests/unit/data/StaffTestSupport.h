@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "shell/EntryPoints.h"
-#include "simhost/RecordLayouts.h"
-#include "simhost/SimHost.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/FreshModule.h"
 
 namespace stafftest {

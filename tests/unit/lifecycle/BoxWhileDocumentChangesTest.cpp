@@ -7,8 +7,8 @@
 
 #include "shell/EntryPoints.h"
 #include "shell/PanelInvocation.h"
-#include "simhost/SampleScore.h"
-#include "simhost/UserInput.h"
+#include "simhost/documents/SampleScore.h"
+#include "simhost/desktop/UserInput.h"
 #include "tests/support/FreshModule.h"
 #include "tests/support/OpenPanelFixture.h"
 #include "tests/unit/lifecycle/LiveCensus.h"

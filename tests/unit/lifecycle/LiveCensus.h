@@ -7,8 +7,8 @@
 #include <ostream>
 
 #include "platform/win32.h"
-#include "simhost/PluginDialogs.h"
-#include "simhost/SimHost.h"
+#include "simhost/desktop/PluginDialogs.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "staffsetpanel/NKCtrlStaffSetDataList.h"
 #include "staffsetpanel/NKStaffSetPanelWindow.h"
 

@@ -13,8 +13,8 @@
 
 #include "shell/EntryPoints.h"
 #include "shell/PanelInvocation.h"
-#include "simhost/PluginModule.h"
-#include "simhost/SampleScore.h"
+#include "simhost/hostfunctions/PluginModule.h"
+#include "simhost/documents/SampleScore.h"
 #include "tests/support/FreshModule.h"
 #include "tests/support/HostDialogFixture.h"
 #include "tests/unit/lifecycle/LiveCensus.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "simhost/HostFunctions.h"
-#include "simhost/RecordLayouts.h"
+#include "simhost/hostfunctions/HostFunctions.h"
+#include "simhost/documents/RecordLayouts.h"
 #include "tests/unit/settings/PreferenceHost.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include "framework/settings/PreferenceFiles.h"
 #include "platform/HostFiles.h"
 #include "shell/EntryPoints.h"
-#include "simhost/PreferenceFolder.h"
-#include "simhost/SimHost.h"
+#include "simhost/desktop/PreferenceFolder.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/FreshModule.h"
 
 namespace fs = std::filesystem;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "simhost/RecordLayouts.h"
+#include "simhost/documents/RecordLayouts.h"
 #include "tests/unit/settings/PreferenceHost.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "platform/substitute/ModuleRegistry.h"
 #include "shell/HostBridge.h"
-#include "simhost/SimHost.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/EveryBridgeFunction.h"
 #include "tests/support/FreshModule.h"
 

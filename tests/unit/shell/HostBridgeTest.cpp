@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "shell/HostBridge.h"
-#include "simhost/SimHost.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/FreshModule.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The built plug-in module, loaded from its file the way the host loads it.
 #include <gtest/gtest.h>
 
-#include "simhost/Handshake.h"
-#include "simhost/PluginModule.h"
-#include "simhost/SimHost.h"
+#include "simhost/hostfunctions/Handshake.h"
+#include "simhost/hostfunctions/PluginModule.h"
+#include "simhost/hostfunctions/SimHost.h"
 
 TEST(PluginModule, TheBuiltModuleAnswersTheHostsHandshake) {
     SimHost host(0x11000000);

@@ -9,8 +9,8 @@
 
 #include "shell/HostBridge.h"
 #include "shell/RecordTypeTranslation.h"
-#include "simhost/RecordLayouts.h"
-#include "simhost/SimHost.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/FreshModule.h"
 
 namespace {

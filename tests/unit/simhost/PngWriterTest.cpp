@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "simhost/PngWriter.h"
+#include "simhost/desktop/PngWriter.h"
 
 namespace {
 

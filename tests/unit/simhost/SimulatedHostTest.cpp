@@ -2,10 +2,10 @@
 // created, walked and compared, and what the sample score holds.
 #include <gtest/gtest.h>
 
-#include "simhost/RecordLayouts.h"
-#include "simhost/SampleScore.h"
-#include "simhost/SimHost.h"
-#include "simhost/StaffNames.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/SampleScore.h"
+#include "simhost/hostfunctions/SimHost.h"
+#include "simhost/documents/StaffNames.h"
 
 TEST(SimulatedHost, RecordStoreNumbersNewRecordsAndWalksInKeyOrder) {
     RecordStore store;

@@ -3,7 +3,7 @@
 // behaviour as the expectation.
 #include <gtest/gtest.h>
 
-#include "simhost/UserInput.h"
+#include "simhost/desktop/UserInput.h"
 #include "tests/support/DialogProbe.h"
 
 using probe::DialogProbe;

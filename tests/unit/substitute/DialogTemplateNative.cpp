@@ -8,7 +8,7 @@
 #include "platform/substitute/DialogTemplate.h"
 #include "platform/substitute/ModuleRegistry.h"
 #include "platform/substitute/WindowSystem.h"
-#include "simhost/UserInput.h"
+#include "simhost/desktop/UserInput.h"
 #include "tests/support/DialogProbe.h"
 
 namespace {

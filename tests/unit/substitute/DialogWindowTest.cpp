@@ -4,7 +4,7 @@
 // expected value here was measured under Wine in the test display (1024 x 768).
 #include <gtest/gtest.h>
 
-#include "simhost/UserInput.h"
+#include "simhost/desktop/UserInput.h"
 #include "tests/support/DialogProbe.h"
 
 using probe::ClientSize;

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "simhost/UserInput.h"
+#include "simhost/desktop/UserInput.h"
 #include "tests/support/DialogProbe.h"
 
 using probe::DialogProbe;

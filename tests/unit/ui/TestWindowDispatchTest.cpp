@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "framework/ui/DialogCallback.h"
-#include "simhost/UserInput.h"
+#include "simhost/desktop/UserInput.h"
 #include "tests/support/TestWindowFixture.h"
 
 TEST_F(TestWindowTest, OpeningAsksTheHostForTheTemplateWithTheCallbackAndTheWindow) {

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "framework/ui/NKUI.h"
-#include "simhost/UserInput.h"
+#include "simhost/desktop/UserInput.h"
 #include "tests/support/TestWindowFixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The list control of the test window on a real list view: which row operations the user's
 // clicks and the list's state changes reach, in which order, and what the list view shows
 // when it asks the rows for their texts.
-#include "simhost/UserInput.h"
+#include "simhost/desktop/UserInput.h"
 #include "tests/support/TestWindowFixture.h"
 
 namespace {

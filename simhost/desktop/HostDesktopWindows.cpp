@@ -1,0 +1,208 @@
+// The desktop on Windows: real message boxes, closed by a click the host posts, and beeps
+// seen through the import address table of the code that beeps.
+#include <algorithm>
+#include <cstring>
+
+#include "simhost/desktop/HostDesktop.h"
+#include "simhost/desktop/PluginDialogs.h"
+#include "simhost/desktop/PngWriter.h"
+
+namespace {
+
+// The id the system gives the text of a message box.
+constexpr int kBoxTextId = 0xFFFF;
+const WCHAR kAnsweredProperty[] = L"VarluneBoxAnswered";
+
+std::u16string TextOf(HWND window) {
+    std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
+    int length =
+        GetWindowTextW(window, reinterpret_cast<WCHAR*>(&text[0]), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(std::max(length, 0)));
+    return text;
+}
+
+bool HasClass(HWND window, const WCHAR* name) {
+    WCHAR className[64] = {};
+    GetClassNameW(window, className, 64);
+    return lstrcmpiW(className, name) == 0;
+}
+
+// A message box that the host has not answered yet. The plug-in's own dialogs are of the
+// same window class, but have no box text.
+bool IsUnansweredBox(HWND window) {
+    if (!HasClass(window, L"#32770") || !GetDlgItem(window, kBoxTextId) ||
+        GetPropW(window, kAnsweredProperty))
+        return false;
+    auto open = PluginDialogs::Open();
+    return std::find(open.begin(), open.end(), window) == open.end();
+}
+
+// The buttons the box shows, in its order; the box may hold hidden ones.
+std::vector<HWND> ButtonsOf(HWND box) {
+    std::vector<HWND> buttons;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (HasClass(child, L"Button") && (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE))
+            buttons.push_back(child);
+    return buttons;
+}
+
+BOOL(WINAPI* realMessageBeep)(UINT) = nullptr;
+
+} // namespace
+
+struct HostDesktop::PlatformParts {
+    HHOOK boxHook = nullptr;
+    struct Redirect {
+        HMODULE module;
+        FARPROC* slot;
+        FARPROC original;
+    };
+    std::vector<Redirect> redirects;
+    std::vector<UINT> beeps;
+
+    // Reads the box as it is activated, before the user could see it, and posts the click of
+    // its answer: the box's own loop takes that message before any timer message.
+    static LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam) {
+        HostDesktop* desktop = HostDesktop::Current();
+        HWND box = reinterpret_cast<HWND>(wParam);
+        if (code == HCBT_ACTIVATE && desktop && IsUnansweredBox(box)) {
+            SetPropW(box, kAnsweredProperty, reinterpret_cast<HANDLE>(1));
+            BoxSeen seen{
+                GetWindow(box, GW_OWNER), TextOf(box), TextOf(GetDlgItem(box, kBoxTextId)), {}, 0};
+            std::vector<HWND> buttons = ButtonsOf(box);
+            for (HWND button : buttons)
+                seen.buttons.push_back(TextOf(button));
+            int answer = desktop->TakeBox(std::move(seen));
+            HWND button = GetDlgItem(box, answer);
+            if (!button && !buttons.empty()) {
+                button = buttons.front();
+                answer = GetDlgCtrlID(button);
+            }
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static BOOL WINAPI RecordingMessageBeep(UINT type) {
+        if (HostDesktop* desktop = HostDesktop::Current())
+            desktop->platform_->beeps.push_back(type);
+        return realMessageBeep(type);
+    }
+};
+
+void HostDesktop::PlatformPartsDeleter::operator()(PlatformParts* parts) const {
+    delete parts;
+}
+
+void HostDesktop::StartAnsweringBoxes() {
+    platform_.reset(new PlatformParts);
+    platform_->boxHook =
+        SetWindowsHookExW(WH_CBT, PlatformParts::AnswerBoxes, nullptr, GetCurrentThreadId());
+}
+
+void HostDesktop::StopAnsweringBoxes() {
+    if (platform_->boxHook)
+        UnhookWindowsHookEx(platform_->boxHook);
+    for (const PlatformParts::Redirect& redirect : platform_->redirects) {
+        // A module unloaded before the desktop goes has taken its table with it.
+        HMODULE holder = nullptr;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                               GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           reinterpret_cast<LPCWSTR>(redirect.slot), &holder);
+        if (holder != redirect.module)
+            continue;
+        DWORD protection;
+        VirtualProtect(redirect.slot, sizeof(FARPROC), PAGE_READWRITE, &protection);
+        *redirect.slot = redirect.original;
+        VirtualProtect(redirect.slot, sizeof(FARPROC), protection, &protection);
+    }
+    platform_.reset();
+}
+
+bool HostDesktop::RecordBeepsOf(HMODULE module) {
+    FARPROC real = GetProcAddress(GetModuleHandleW(L"user32.dll"), "MessageBeep");
+    if (!module || !real)
+        return false;
+    realMessageBeep = reinterpret_cast<BOOL(WINAPI*)(UINT)>(reinterpret_cast<void (*)()>(real));
+    auto replacement = reinterpret_cast<FARPROC>(
+        reinterpret_cast<void (*)()>(&PlatformParts::RecordingMessageBeep));
+
+    // The module's import address table: one slot per imported function, holding its address.
+    auto* base = reinterpret_cast<BYTE*>(module);
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (!imports.VirtualAddress)
+        return false;
+    bool found = false;
+    for (auto* library = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         library->Name; ++library) {
+        for (auto* slot = reinterpret_cast<FARPROC*>(base + library->FirstThunk); *slot; ++slot) {
+            if (*slot != real)
+                continue;
+            DWORD protection;
+            VirtualProtect(slot, sizeof(FARPROC), PAGE_READWRITE, &protection);
+            *slot = replacement;
+            VirtualProtect(slot, sizeof(FARPROC), protection, &protection);
+            platform_->redirects.push_back({module, slot, real});
+            found = true;
+        }
+    }
+    return found;
+}
+
+std::vector<UINT> HostDesktop::Beeps() const {
+    return platform_->beeps;
+}
+
+bool HostDesktop::SaveScreenshot(HWND window, const std::string& pngPath) const {
+    RECT rect;
+    if (!GetWindowRect(window, &rect))
+        return false;
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    // Paint whatever is still waiting for WM_PAINT: the host's loop never runs between the
+    // scenario's steps, and the screen shows only what was painted.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    GdiFlush();
+
+    // The window's own pixels, frame included: what it painted, whether or not the display
+    // has shown it yet.
+    HDC screen = GetWindowDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+
+    // Rows from the top, 3 bytes a pixel in blue, green, red order, each row padded to 4 bytes.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+    std::vector<uint8_t> pixels(stride * static_cast<size_t>(height));
+    int rows = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
+                         DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    if (rows != height)
+        return false;
+
+    std::vector<uint8_t> rgb;
+    rgb.reserve(static_cast<size_t>(width) * 3 * static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* row = pixels.data() + stride * static_cast<size_t>(y);
+        for (int x = 0; x < width; ++x)
+            rgb.insert(rgb.end(), {row[3 * x + 2], row[3 * x + 1], row[3 * x]});
+    }
+    return WritePng(pngPath, static_cast<uint32_t>(width), static_cast<uint32_t>(height), rgb);
+}

@@ -1,0 +1,133 @@
+#include "simhost/desktop/PanelView.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "simhost/documents/RecordLayouts.h"
+
+namespace {
+
+constexpr int kListId = 101;
+constexpr int kNameFieldId = 102;
+// The panel's items in the order of its template, which is the order a user tabs through.
+const int kItemOrder[] = {101, 1, 2, 105, 106, 107, 108, 109, 102, 103, 104};
+constexpr int kColumns = 5;
+const int kColumnWidths[kColumns] = {3, 22, 7, 24, 24};
+
+std::string CellText(HWND list, int item, int column) {
+    std::vector<WCHAR> buffer(600, 0);
+    LVITEMW request{};
+    request.iSubItem = column;
+    request.pszText = buffer.data();
+    request.cchTextMax = static_cast<int>(buffer.size());
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
+                 reinterpret_cast<LPARAM>(&request));
+    std::u16string text;
+    for (const WCHAR* unit = request.pszText; unit && *unit; ++unit)
+        text.push_back(static_cast<char16_t>(*unit));
+    return Utf16ToUtf8(text);
+}
+
+// Pads by characters, not bytes, so names with accents keep the columns straight.
+std::string Padded(const std::string& text, size_t width) {
+    size_t characters = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++characters;
+    return characters >= width ? text : text + std::string(width - characters, ' ');
+}
+
+std::string Row(const std::vector<std::string>& cells) {
+    std::string line;
+    for (int c = 0; c < kColumns; ++c)
+        line += (c ? " | " : "") + Padded(cells[c], kColumnWidths[c]);
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
+std::string ItemName(HWND panel, int id) {
+    if (id == kListId)
+        return "list";
+    if (id == kNameFieldId)
+        return "name field";
+    return "\"" + Utf16ToUtf8(TextOf(GetDlgItem(panel, id))) + "\"";
+}
+
+} // namespace
+
+std::u16string TextOf(HWND window) {
+    std::vector<WCHAR> buffer(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, 0);
+    GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()));
+    std::u16string text;
+    for (WCHAR unit : buffer) {
+        if (!unit)
+            break;
+        text.push_back(static_cast<char16_t>(unit));
+    }
+    return text;
+}
+
+HWND PanelList(HWND panel) {
+    return panel ? GetDlgItem(panel, kListId) : nullptr;
+}
+
+HWND PanelNameField(HWND panel) {
+    return panel ? GetDlgItem(panel, kNameFieldId) : nullptr;
+}
+
+HWND FindButton(HWND panel, const std::string& caption) {
+    if (!panel)
+        return nullptr;
+    for (int id : kItemOrder)
+        if (id != kListId && id != kNameFieldId &&
+            Utf16ToUtf8(TextOf(GetDlgItem(panel, id))) == caption)
+            return GetDlgItem(panel, id);
+    return nullptr;
+}
+
+std::string DescribePanel(HWND panel, const std::string& indent) {
+    if (!panel || !IsWindow(panel))
+        return indent + "the panel is not open\n";
+    std::string out;
+    RECT outer{}, client{};
+    GetWindowRect(panel, &outer);
+    GetClientRect(panel, &client);
+    char line[200];
+    std::snprintf(line, sizeof line, "panel \"%s\" at %ld, %ld, %ld x %ld%s%s\n",
+                  Utf16ToUtf8(TextOf(panel)).c_str(), static_cast<long>(outer.left),
+                  static_cast<long>(outer.top), static_cast<long>(outer.right - outer.left),
+                  static_cast<long>(outer.bottom - outer.top),
+                  client.bottom - client.top == 0 ? ", folded to its caption bar" : "",
+                  IsWindowEnabled(panel) ? "" : ", disabled");
+    out += indent + line;
+
+    HWND list = PanelList(panel);
+    out += indent + Row({"#", "Name", "Staves", "Top", "Bottom"}) + "\n";
+    const auto items = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int item = 0; item < items; ++item) {
+        std::vector<std::string> cells;
+        for (int c = 0; c < kColumns; ++c)
+            cells.push_back(CellText(list, item, c));
+        out += indent + Row(cells) + "\n";
+    }
+    const auto selected = static_cast<int>(
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const auto mark = static_cast<int>(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0));
+    out += indent + "selected row: " + (selected < 0 ? "none" : std::to_string(selected));
+    if (mark != selected)
+        out += " (selection mark " + std::to_string(mark) + ")";
+    out += "\n";
+
+    std::string enabled, disabled;
+    for (int id : kItemOrder) {
+        if (id == kListId)
+            continue;
+        std::string& into = IsWindowEnabled(GetDlgItem(panel, id)) ? enabled : disabled;
+        into += (into.empty() ? "" : ", ") + ItemName(panel, id);
+    }
+    out += indent + "enabled: " + (enabled.empty() ? "nothing" : enabled) + "\n";
+    out += indent + "disabled: " + (disabled.empty() ? "nothing" : disabled) + "\n";
+    out += indent + "name field: \"" + Utf16ToUtf8(TextOf(PanelNameField(panel))) + "\"\n";
+    return out;
+}

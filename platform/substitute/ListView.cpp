@@ -462,16 +462,8 @@ LRESULT SetStates(HWND list, int row, const LVITEMW* item) {
     return TRUE;
 }
 
-} // namespace
-
-namespace substitute {
-
-LRESULT CALLBACK ListViewProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!Find(list))
-        return 0;
-    ListData* data = CreatedControlOf<ListData>(list, message);
-    if (!data)
-        return DefWindowProcW(list, message, wParam, lParam);
+// The list view's own messages (LVM_*).
+LRESULT ListViewMessage(HWND list, ListData* data, UINT message, WPARAM wParam, LPARAM lParam) {
     const int index = static_cast<int>(static_cast<INT_PTR>(wParam));
     switch (message) {
     case LVM_GETITEMCOUNT:
@@ -527,6 +519,24 @@ LRESULT CALLBACK ListViewProc(HWND list, UINT message, WPARAM wParam, LPARAM lPa
     }
     case LVM_GETEXTENDEDLISTVIEWSTYLE:
         return data->extendedStyle;
+    default:
+        return DefWindowProcW(list, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+namespace substitute {
+
+LRESULT CALLBACK ListViewProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!Find(list))
+        return 0;
+    ListData* data = CreatedControlOf<ListData>(list, message);
+    if (!data)
+        return DefWindowProcW(list, message, wParam, lParam);
+    if (message >= LVM_FIRST && message < LVM_FIRST + 0x100)
+        return ListViewMessage(list, data, message, wParam, lParam);
+    switch (message) {
     case WM_LBUTTONDOWN:
         ButtonDown(list, lParam);
         return 0;

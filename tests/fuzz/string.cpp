@@ -101,9 +101,10 @@ struct Tracked {
     }
 };
 
-void Operate(FuzzedDataProvider& input, Tracked& a, Tracked& b) {
-    bool bufferGivenUp = false;
-    switch (input.ConsumeIntegralInRange<int>(0, 17)) {
+// Assignments and appends to the first string. True when it gave up its buffer, the one
+// time its capacity may shrink.
+bool Put(int operation, FuzzedDataProvider& input, Tracked& a, Tracked& b) {
+    switch (operation) {
     case 0: {
         const std::string text = NarrowArgument(input);
         a.string.AssignNarrow(text.c_str());
@@ -114,8 +115,7 @@ void Operate(FuzzedDataProvider& input, Tracked& a, Tracked& b) {
         a.string.AssignNarrow(nullptr);
         a.model.clear();
         Check(a.string.Capacity() == 0);
-        bufferGivenUp = true;
-        break;
+        return true;
     case 2: {
         const std::u16string units = Units(input);
         a.string.AssignWide(units.c_str());
@@ -158,28 +158,22 @@ void Operate(FuzzedDataProvider& input, Tracked& a, Tracked& b) {
         }
         break;
     }
-    case 8: {
-        const auto start = input.ConsumeIntegralInRange<int32_t>(-3, 40);
-        Check(a.string.Find(&b.string, start) == Find(a.model, b.model, start));
-        Check(a.string.Find(nullptr, start) == -1);
-        break;
     }
-    case 9: {
-        const std::string text = NarrowArgument(input);
-        const auto start = input.ConsumeIntegralInRange<int32_t>(-3, 40);
-        Check(a.string.FindNarrow(text.c_str(), start) ==
-              Find(a.model, FromNarrow(text.c_str()), start));
-        break;
-    }
-    case 10:
+    return false;
+}
+
+// Edits of the first string's text, and a copy of it into the second.
+void Edit(int operation, FuzzedDataProvider& input, Tracked& a, Tracked& b) {
+    switch (operation) {
+    case 0:
         a.string.TrimBlanks();
         Trim(a.model, u" \t\r\n");
         break;
-    case 11:
+    case 1:
         a.string.TrimLineBreaks();
         Trim(a.model, u"\r\n");
         break;
-    case 12: {
+    case 2: {
         const std::string search = NarrowArgument(input);
         const std::string replacement = NarrowArgument(input);
         const bool expected =
@@ -187,7 +181,7 @@ void Operate(FuzzedDataProvider& input, Tracked& a, Tracked& b) {
         Check(a.string.ReplaceAllNarrow(search.c_str(), replacement.c_str()) == expected);
         break;
     }
-    case 13: {
+    case 3: {
         // Taking tags out never lengthens the text; what stays is checked by Verify.
         const size_t before = a.model.size();
         a.string.RemoveFontTags();
@@ -195,13 +189,40 @@ void Operate(FuzzedDataProvider& input, Tracked& a, Tracked& b) {
         Check(a.model.size() <= before);
         break;
     }
-    case 14: {
+    case 4: {
+        const NKString copy(a.string);
+        Check(copy.Equals(&a.string));
+        b.string = a.string;
+        b.model = a.model;
+        b.lastCapacity = 0;
+        break;
+    }
+    }
+}
+
+// Questions to the strings, answered as the model answers them.
+void Ask(int operation, FuzzedDataProvider& input, Tracked& a, Tracked& b) {
+    switch (operation) {
+    case 0: {
+        const auto start = input.ConsumeIntegralInRange<int32_t>(-3, 40);
+        Check(a.string.Find(&b.string, start) == Find(a.model, b.model, start));
+        Check(a.string.Find(nullptr, start) == -1);
+        break;
+    }
+    case 1: {
+        const std::string text = NarrowArgument(input);
+        const auto start = input.ConsumeIntegralInRange<int32_t>(-3, 40);
+        Check(a.string.FindNarrow(text.c_str(), start) ==
+              Find(a.model, FromNarrow(text.c_str()), start));
+        break;
+    }
+    case 2: {
         Check(a.string.Equals(&b.string) == (a.model == b.model));
         Check(a.string.HasPrefix(&b.string) == (a.model.compare(0, b.model.size(), b.model) == 0));
         Check(!a.string.Equals(nullptr));
         break;
     }
-    case 15: {
+    case 3: {
         const std::string text = NarrowArgument(input);
         // A zero byte ends the narrow argument.
         const size_t used = std::strlen(text.c_str());
@@ -211,20 +232,25 @@ void Operate(FuzzedDataProvider& input, Tracked& a, Tracked& b) {
         Check(a.string.HasNarrowPrefix(text.c_str()) == prefix);
         break;
     }
-    case 16: {
-        const NKString copy(a.string);
-        Check(copy.Equals(&a.string));
-        b.string = a.string;
-        b.model = a.model;
-        b.lastCapacity = 0;
-        break;
-    }
-    default: {
+    case 4: {
         const auto index = input.ConsumeIntegral<uint32_t>();
         Check(a.string.CharAt(index) == (index < a.model.size() ? a.model[index] : 0));
         break;
     }
     }
+}
+
+constexpr int kPuts = 8, kEdits = 5, kQuestions = 5;
+
+void Operate(FuzzedDataProvider& input, Tracked& a, Tracked& b) {
+    const int operation = input.ConsumeIntegralInRange<int>(0, kPuts + kEdits + kQuestions - 1);
+    bool bufferGivenUp = false;
+    if (operation < kPuts)
+        bufferGivenUp = Put(operation, input, a, b);
+    else if (operation < kPuts + kEdits)
+        Edit(operation - kPuts, input, a, b);
+    else
+        Ask(operation - kPuts - kEdits, input, a, b);
     a.Verify(bufferGivenUp);
     b.Verify();
 }

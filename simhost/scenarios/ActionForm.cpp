@@ -48,7 +48,7 @@ ActionForm::Part ActionForm::ReadPart(const std::string& word) {
     return {longest->kind, word.substr(std::strlen(longest->word))};
 }
 
-ActionForm::ActionForm(std::string form) : text_(std::move(form)) {
+ActionForm::ActionForm(const char* form) : text_(form) {
     for (size_t start = 0; start <= text_.size();) {
         size_t end = text_.find(' ', start);
         if (end == std::string::npos)

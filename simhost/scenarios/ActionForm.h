@@ -19,7 +19,8 @@ class ActionForm {
 public:
     // form: words separated by single blanks, the first one literal. A placeholder this class
     // does not know never matches, so a mistyped one leaves an action that no line can name.
-    explicit ActionForm(std::string form);
+    // Not explicit: a row of the table of actions writes its form as it reads.
+    ActionForm(const char* form);
 
     const std::string& Text() const { return text_; }
     const std::string& FirstWord() const { return parts_.front().literal; }

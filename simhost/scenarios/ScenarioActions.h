@@ -18,9 +18,9 @@ using PerformAction = bool (*)(ScenarioStage& stage, const ActionArguments& argu
 
 struct ScenarioAction {
     ActionForm form;
-    std::string help; // one line: what the action does, for a reader who knows no code
-    StageNeed needs;  // checked by the runner before perform
+    StageNeed needs; // checked by the runner before perform
     PerformAction perform;
+    std::string help; // one line: what the action does, for a reader who knows no code
 };
 
 // Every action, in the order the help lists them. The first whose form a line takes is the

@@ -24,11 +24,11 @@ struct ScenarioAction {
 };
 
 // Every action, in the order the help lists them. The first whose form a line takes is the
-// action the line names.
+// action the line names. Made on first use; it lives as long as the program.
 const std::vector<ScenarioAction>& ScenarioActions();
 
-// The action that words (a line split as Scenario.h splits it) name, and in arguments what
-// they gave for its placeholders; null when they name none.
+// The action that words (a line split as Scenario.h splits it) name, a row of the table,
+// and in arguments what they gave for its placeholders; null when they name none.
 const ScenarioAction* FindScenarioAction(const std::vector<std::string>& words,
                                          ActionArguments& arguments);
 

@@ -34,7 +34,8 @@ public:
     // the plug-in cannot be loaded; out says why.
     bool Start(std::string& out);
 
-    // The rest is for a started stage.
+    // The rest is for a started stage. The stage owns what these return (a document through
+    // its host); the plug-in goes when it is unloaded, the rest with the stage.
     SimHost& Host() { return *host_; }
     HostDesktop& Desktop() { return *desktop_; }
     PluginModule* Plugin() { return plugin_.get(); } // null while unloaded

@@ -48,16 +48,16 @@ Scenario ReadScenario(const std::string& path) {
     }
     std::string line;
     for (int number = 1; std::getline(file, line); ++number) {
-        ScenarioAction action;
-        action.line = number;
-        action.text = Trimmed(line);
-        if (action.text.empty() || action.text[0] == '#')
+        ScenarioLine scenarioLine;
+        scenarioLine.number = number;
+        scenarioLine.text = Trimmed(line);
+        if (scenarioLine.text.empty() || scenarioLine.text[0] == '#')
             continue;
-        if (!Split(action.text, action.words)) {
+        if (!Split(scenarioLine.text, scenarioLine.words)) {
             scenario.error = "line " + std::to_string(number) + ": a quote is not closed";
             return scenario;
         }
-        scenario.actions.push_back(std::move(action));
+        scenario.lines.push_back(std::move(scenarioLine));
     }
     return scenario;
 }

@@ -3,10 +3,11 @@
 //
 //   VARLUNE [--host-version HEX] [PLUGIN]
 //   VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]
+//   VARLUNE --script-help
 //
-// PLUGIN defaults to the plug-in module next to this program, FOLDER to "screenshots" there. With --script the program
-// carries out the scenario in FILE and prints its transcript; the exit code is 1 when an
-// action could not be carried out.
+// PLUGIN defaults to the plug-in module next to this program, FOLDER to "screenshots" there. With
+// --script the program carries out the scenario in FILE and prints its transcript; the exit code is
+// 1 when an action could not be carried out. --script-help lists the actions a scenario can name.
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,8 +16,9 @@
 
 #include "simhost/hostfunctions/Handshake.h"
 #include "simhost/hostfunctions/PluginModule.h"
-#include "simhost/scenarios/ScenarioRunner.h"
 #include "simhost/hostfunctions/SimHost.h"
+#include "simhost/scenarios/ScenarioActions.h"
+#include "simhost/scenarios/ScenarioRunner.h"
 
 namespace {
 
@@ -29,7 +31,8 @@ std::string ProgramFolder(const char* programPath) {
 
 int Usage() {
     std::fprintf(stderr, "usage: VARLUNE [--host-version HEX] [PLUGIN]\n"
-                         "       VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]\n");
+                         "       VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]\n"
+                         "       VARLUNE --script-help\n");
     return 2;
 }
 
@@ -46,7 +49,10 @@ int main(int argc, char** argv) {
             hostVersion = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 16));
         else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc)
             script = argv[++i];
-        else if (std::strcmp(argv[i], "--screenshots") == 0 && i + 1 < argc)
+        else if (std::strcmp(argv[i], "--script-help") == 0) {
+            std::fputs(ScenarioActionHelp().c_str(), stdout);
+            return 0;
+        } else if (std::strcmp(argv[i], "--screenshots") == 0 && i + 1 < argc)
             screenshots = argv[++i];
         else if (argv[i][0] == '-')
             return Usage();

@@ -1,0 +1,365 @@
+#include "simhost/scenarios/ScenarioActions.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "simhost/desktop/HostDesktop.h"
+#include "simhost/desktop/PanelView.h"
+#include "simhost/desktop/UserInput.h"
+#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/SampleScore.h"
+#include "simhost/documents/ScenarioScores.h"
+#include "simhost/documents/SimDocument.h"
+#include "simhost/hostfunctions/PluginModule.h"
+#include "simhost/hostfunctions/SimHost.h"
+
+namespace {
+
+constexpr UINT_PTR kPanelTimerId = 2; // the id the panel gives its timer
+const char* const kPrefsFile = "qmpluginprefs.txt";
+const char* const kOptionsFile = "qmpluginoptions.txt";
+
+// Each action below takes the stage, what its line gave for the form's placeholders, and the
+// transcript; it returns false when it cannot be done.
+
+bool ChooseHostVersion(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    stage.ChooseHostVersion(static_cast<uint32_t>(arguments.numbers[0]));
+    return true;
+}
+
+bool SayLoaded(const SimDocument& document, std::string& out) {
+    out += "  document " + std::to_string(document.Id()) + ": " + document.Title() + "\n";
+    return true;
+}
+
+bool LoadSampleScore(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    return SayLoaded(AddSampleScore(stage.Host()), out);
+}
+
+bool LoadEmptyScore(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    return SayLoaded(AddEmptyScore(stage.Host()), out);
+}
+
+bool LoadScoreWithoutDataCategory(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    return SayLoaded(AddSampleWithoutDataCategory(stage.Host()), out);
+}
+
+bool LoadGeneratedScore(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    const int staves = static_cast<int>(arguments.numbers[0]);
+    const int definitions = static_cast<int>(arguments.numbers[1]);
+    return SayLoaded(AddGeneratedScore(stage.Host(), staves, definitions), out);
+}
+
+bool SwitchToDocument(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    return stage.Host().SwitchToDocument(static_cast<int16_t>(arguments.numbers[0]));
+}
+
+bool SelectStaves(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    stage.Document()->SelectSlots(static_cast<int16_t>(arguments.numbers[0]),
+                                  static_cast<int16_t>(arguments.numbers[1]));
+    return true;
+}
+
+bool SelectStaff(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    const auto slot = static_cast<int16_t>(arguments.numbers[0]);
+    stage.Document()->SelectSlots(slot, slot);
+    return true;
+}
+
+bool SelectNothing(ScenarioStage& stage, const ActionArguments&, std::string&) {
+    stage.Document()->ClearSelection();
+    return true;
+}
+
+bool OpenPanel(ScenarioStage& stage, const ActionArguments&, std::string&) {
+    stage.Plugin()->Invoke(stage.Desktop().MainWindow());
+    return true;
+}
+
+// A user's click or key that cannot arrive (the window is disabled or hidden) does nothing;
+// the transcript says so.
+bool SayIfUnreached(bool reached, std::string& out) {
+    if (!reached)
+        out += "  (the panel is disabled or hidden: nothing happens)\n";
+    return true;
+}
+
+bool ClickRow(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    const int row = static_cast<int>(arguments.numbers[0]);
+    return SayIfUnreached(UserInput::ClickRow(PanelList(stage.Panel()), row), out);
+}
+
+bool DoubleClickRow(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    const int row = static_cast<int>(arguments.numbers[0]);
+    return SayIfUnreached(UserInput::DoubleClickRow(PanelList(stage.Panel()), row), out);
+}
+
+bool TypeText(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    HWND nameField = PanelNameField(stage.Panel());
+    return SayIfUnreached(UserInput::TypeText(nameField, Utf8ToUtf16(arguments.texts[0])), out);
+}
+
+bool PressButton(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    HWND button = FindButton(stage.Panel(), arguments.texts[0]);
+    if (!button)
+        return false;
+    if (!IsWindowEnabled(button)) {
+        out += "  (the button is disabled: the click does nothing)\n";
+        return true;
+    }
+    return SayIfUnreached(UserInput::ClickButton(button), out);
+}
+
+bool AnswerYes(ScenarioStage& stage, const ActionArguments&, std::string&) {
+    stage.Desktop().AnswerNextBoxes({IDYES});
+    return true;
+}
+
+bool AnswerNo(ScenarioStage& stage, const ActionArguments&, std::string&) {
+    stage.Desktop().AnswerNextBoxes({IDNO});
+    return true;
+}
+
+bool Tick(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    // A tick may close the panel; the ticks after that have no timer to fire.
+    for (long long tick = 0; tick < arguments.numbers[0] && stage.Panel(); ++tick) {
+        SendMessageW(stage.Panel(), WM_TIMER, kPanelTimerId, 0);
+        stage.Desktop().PumpMessages();
+    }
+    return true;
+}
+
+bool ClickIntoTheScore(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    return SayIfUnreached(UserInput::Activate(stage.Desktop().MainWindow()), out);
+}
+
+bool ClickIntoThePanel(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    return SayIfUnreached(UserInput::Activate(stage.Panel()), out);
+}
+
+bool PutUpHostModalDialog(ScenarioStage& stage, const ActionArguments&, std::string&) {
+    stage.Desktop().PutUpModalDialog();
+    return true;
+}
+
+bool TakeDownHostModalDialog(ScenarioStage& stage, const ActionArguments&, std::string&) {
+    stage.Desktop().TakeDownModalDialog();
+    return true;
+}
+
+bool MovePanel(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    SetWindowPos(stage.Panel(), nullptr, static_cast<int>(arguments.numbers[0]),
+                 static_cast<int>(arguments.numbers[1]), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+bool ClosePanelByCaption(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    return SayIfUnreached(UserInput::CloseByCaption(stage.Panel()), out);
+}
+
+// Lines end as the host writes them on Windows, whatever the platform.
+bool WritePreferenceFile(ScenarioStage& stage, const char* name,
+                         const std::vector<std::string>& lines) {
+    std::ofstream file(stage.PreferenceFile(name), std::ios::binary | std::ios::trunc);
+    for (const std::string& line : lines)
+        file << line << "\r\n";
+    return static_cast<bool>(file);
+}
+
+bool WriteOptions(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    return WritePreferenceFile(stage, kOptionsFile, arguments.texts);
+}
+
+bool WritePrefs(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    return WritePreferenceFile(stage, kPrefsFile, arguments.texts);
+}
+
+bool UnloadPlugin(ScenarioStage& stage, const ActionArguments&, std::string&) {
+    stage.UnloadPlugin();
+    return true;
+}
+
+bool LoadPlugin(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    return stage.LoadPlugin(out);
+}
+
+bool Undo(ScenarioStage& stage, const ActionArguments&, std::string&) {
+    return stage.Document()->Undo();
+}
+
+bool Redo(ScenarioStage& stage, const ActionArguments&, std::string&) {
+    return stage.Document()->Redo();
+}
+
+bool FailCall(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    stage.Host().FailCall({arguments.texts[0]}, static_cast<int>(arguments.numbers[0]));
+    return true;
+}
+
+bool RenameSetOutside(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    return RenameSetBehindThePanel(*stage.Document(), stage.HostVersion(),
+                                   static_cast<int>(arguments.numbers[0]), arguments.texts[0]);
+}
+
+bool Show(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    out += DescribePanel(stage.Panel(), "  ");
+    if (stage.Document())
+        out += "  the score shows " + stage.ViewName() + "\n";
+    return true;
+}
+
+std::string FileContents(const std::string& path, const std::string& indent) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return indent + "(no file)\n";
+    std::string out, line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back(); // the same lines whichever line ends the platform writes
+        out += indent + line + "\n";
+    }
+    return out.empty() ? indent + "(empty file)\n" : out;
+}
+
+bool ShowPrefs(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    for (const char* name : {kPrefsFile, kOptionsFile})
+        out += "  " + std::string(name) + ":\n" + FileContents(stage.PreferenceFile(name), "    ");
+    return true;
+}
+
+bool Screenshot(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    // Said on the error stream only: a transcript must not depend on the platform.
+    std::error_code ignored; // a folder that cannot be made shows as a failed save
+    std::filesystem::create_directories(stage.ScreenshotFolder(), ignored);
+    const std::string path = stage.ScreenshotFolder() + "/" + arguments.texts[0] + ".png";
+    if (stage.Desktop().SaveScreenshot(stage.Panel(), path))
+        std::fprintf(stderr, "screenshot saved: %s\n", path.c_str());
+    return true;
+}
+
+std::vector<ScenarioAction> MakeScenarioActions() {
+    const std::string prefs = kPrefsFile, options = kOptionsFile;
+    // clang-format off
+    return {
+        {"host version <hex>", StageNeed::HostNotStarted, ChooseHostVersion,
+         "only as the first line: the host the plug-in meets"},
+        {"load score sample", StageNeed::Nothing, LoadSampleScore,
+         "the built-in orchestral score, as a new document"},
+        {"load score empty", StageNeed::Nothing, LoadEmptyScore,
+         "a new document without a single record"},
+        {"load score without data category", StageNeed::Nothing, LoadScoreWithoutDataCategory,
+         "the sample without the category that keeps set names"},
+        {"load score generated <number> staves <number> definitions",
+         StageNeed::Nothing, LoadGeneratedScore,
+         "a score of that size, in eight staff sets"},
+        {"switch to document <number>", StageNeed::Nothing, SwitchToDocument,
+         "that document becomes the current one"},
+        {"select staves <number> to <number>", StageNeed::Document, SelectStaves,
+         "slots of the score's main list"},
+        {"select staff <number>", StageNeed::Document, SelectStaff,
+         "one slot of the score's main list"},
+        {"select nothing", StageNeed::Document, SelectNothing,
+         "no staff stays selected"},
+        {"open panel", StageNeed::PluginLoaded, OpenPanel,
+         "picks \"QM Staff Set Panel...\" in the host's menu"},
+        {"click row <number>", StageNeed::Panel, ClickRow,
+         "rows 0 (All Staves) to 8"},
+        {"double-click row <number>", StageNeed::Panel, DoubleClickRow,
+         "two clicks on the row, the second a double click"},
+        {"type <text>", StageNeed::Panel, TypeText,
+         "replaces the name field's text, as typing over it does"},
+        {"press <text>", StageNeed::Panel, PressButton,
+         "the button with that caption: press \"&Create Set\""},
+        {"answer Yes", StageNeed::Nothing, AnswerYes,
+         "the next message box, when it comes, is answered Yes"},
+        {"answer No", StageNeed::Nothing, AnswerNo,
+         "the next message box, when it comes, is answered No"},
+        {"tick <number>", StageNeed::Panel, Tick,
+         "the panel's timer fires that many times"},
+        {"click into the score", StageNeed::Nothing, ClickIntoTheScore,
+         "the host's window becomes active"},
+        {"click into the panel", StageNeed::Panel, ClickIntoThePanel,
+         "the panel becomes active"},
+        {"host modal dialog up", StageNeed::Nothing, PutUpHostModalDialog,
+         "the host puts up a modal dialog of its own"},
+        {"host modal dialog down", StageNeed::Nothing, TakeDownHostModalDialog,
+         "the host takes its modal dialog down"},
+        {"move panel to <number>, <number>", StageNeed::Panel, MovePanel,
+         "the panel's top left corner goes there on the screen"},
+        {"close panel by caption", StageNeed::Panel, ClosePanelByCaption,
+         "the close box in the panel's caption"},
+        {"write options <text>...", StageNeed::Nothing, WriteOptions,
+         "replaces " + options + " with these lines"},
+        {"write prefs <text>...", StageNeed::Nothing, WritePrefs,
+         "replaces " + prefs + " with these lines"},
+        {"unload plug-in", StageNeed::PluginLoaded, UnloadPlugin,
+         "the host quits: terminate, then unload the module"},
+        {"load plug-in", StageNeed::PluginUnloaded, LoadPlugin,
+         "the host starts again and loads the module"},
+        {"undo", StageNeed::Document, Undo,
+         "the host undoes its last undo step"},
+        {"redo", StageNeed::Document, Redo,
+         "the host redoes the undo step undone last"},
+        {"fail call <number> of <text>", StageNeed::Nothing, FailCall,
+         "the n-th call from now of that host function (an NX_ name) fails"},
+        {"rename set <number> outside the panel to <text>", StageNeed::Document, RenameSetOutside,
+         "another program renames the set"},
+        {"show", StageNeed::Nothing, Show,
+         "the panel as the user sees it, and what the score shows"},
+        {"show prefs", StageNeed::Nothing, ShowPrefs,
+         "the two preference files"},
+        {"screenshot <text>", StageNeed::Panel, Screenshot,
+         "saves the panel's picture as <text>.png (under Windows only)"},
+    };
+    // clang-format on
+}
+
+// Most forms fit before this column; a longer one pushes its help to the right.
+constexpr size_t kHelpColumn = 36;
+
+std::string HelpLine(const std::string& form, const std::string& help, const std::string& indent) {
+    const size_t blanks = form.size() + 2 > kHelpColumn ? 2 : kHelpColumn - form.size();
+    return indent + form + std::string(blanks, ' ') + help + "\n";
+}
+
+} // namespace
+
+const std::vector<ScenarioAction>& ScenarioActions() {
+    static const std::vector<ScenarioAction> actions = MakeScenarioActions();
+    return actions;
+}
+
+const ScenarioAction* FindScenarioAction(const std::vector<std::string>& words,
+                                         ActionArguments& arguments) {
+    for (const ScenarioAction& action : ScenarioActions())
+        if (action.form.Match(words, arguments))
+            return &action;
+    return nullptr;
+}
+
+std::string FormsStartingWith(const std::string& firstWord, const std::string& indent) {
+    const std::vector<ScenarioAction>& actions = ScenarioActions();
+    const bool anyStarts = std::any_of(actions.begin(), actions.end(), [&](const auto& action) {
+        return action.form.FirstWord() == firstWord;
+    });
+    std::string forms;
+    for (const ScenarioAction& action : actions)
+        if (!anyStarts || action.form.FirstWord() == firstWord)
+            forms += HelpLine(action.form.Text(), action.help, indent);
+    return forms;
+}
+
+std::string ScenarioActionHelp() {
+    std::string help =
+        "A scenario names one action a line, in one of these forms. Blank lines and\n"
+        "lines that start with # are skipped.\n\n";
+    for (const ScenarioAction& action : ScenarioActions())
+        help += HelpLine(action.form.Text(), action.help, "  ");
+    help += "\nIn a form:\n";
+    for (const ActionForm::PlaceholderMeaning& kind : ActionForm::PlaceholderMeanings())
+        help += HelpLine(kind.placeholder, kind.meaning, "  ");
+    return help;
+}

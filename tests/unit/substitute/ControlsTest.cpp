@@ -5,9 +5,11 @@
 
 #include "simhost/desktop/UserInput.h"
 #include "tests/support/DialogProbe.h"
+#include "tests/unit/substitute/ReliedMessages.h"
 
 using probe::DialogProbe;
-using Lines = std::vector<std::string>;
+using relied::Lines;
+using relied::Relied;
 
 namespace {
 
@@ -22,10 +24,9 @@ protected:
 
 } // namespace
 
-TEST_F(Controls, AClickTakesTheFocusThenTellsTheDialog) {
+TEST_F(Controls, AClickTakesTheFocusAndTellsTheDialogOnce) {
     EXPECT_TRUE(UserInput::ClickButton(panel.Item(kAddStaves)));
-    EXPECT_EQ((Lines{"dlg WM_NOTIFY NM_KILLFOCUS", "dlg WM_COMMAND 105 0 item105"}),
-              panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_COMMAND 105"}), Relied(panel.log.Take()));
     EXPECT_EQ(panel.Item(kAddStaves), GetFocus());
 }
 
@@ -33,11 +34,7 @@ TEST_F(Controls, AClickOnAButtonOfAnInactiveDialogActivatesTheDialogFirst) {
     SetActiveWindow(panel.log.host);
     panel.log.Take();
     UserInput::ClickButton(panel.Item(kAddStaves));
-    EXPECT_EQ(
-        (Lines{"host WM_NCACTIVATE 0", "host WM_ACTIVATE 0 dlg", "dlg WM_NCACTIVATE 1",
-               "dlg WM_ACTIVATE 1 host", "host WM_KILLFOCUS item101", "dlg WM_NOTIFY NM_SETFOCUS",
-               "dlg WM_NOTIFY NM_KILLFOCUS", "dlg WM_COMMAND 105 0 item105"}),
-        panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_ACTIVATE 1", "dlg WM_COMMAND 105"}), Relied(panel.log.Take()));
 }
 
 TEST_F(Controls, ADisabledButtonIgnoresTheUserButNotBmClick) {
@@ -45,11 +42,11 @@ TEST_F(Controls, ADisabledButtonIgnoresTheUserButNotBmClick) {
     EnableWindow(button, FALSE);
     panel.log.Take();
     EXPECT_FALSE(UserInput::ClickButton(button));
-    EXPECT_TRUE(panel.log.Take().empty());
+    EXPECT_TRUE(Relied(panel.log.Take()).empty());
     // Windows' own click message still clicks it (measured under Wine), though the button
     // cannot take the focus.
     SendMessageW(button, BM_CLICK, 0, 0);
-    EXPECT_EQ((Lines{"dlg WM_COMMAND 105 0 item105"}), panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_COMMAND 105"}), Relied(panel.log.Take()));
     EXPECT_EQ(panel.list, GetFocus());
 
     EnableWindow(button, TRUE);
@@ -63,10 +60,11 @@ TEST_F(Controls, PushButtonsHaveNoCheckState) {
     EXPECT_TRUE(CheckDlgButton(panel.dialog, 999, BST_CHECKED)) << "even without such a button";
 }
 
-TEST_F(Controls, SettingTheFieldsTextReportsAnUpdateAndAChange) {
+// The panel fills the field whenever a row is chosen; what the field reports then is none of
+// the panel's business.
+TEST_F(Controls, SettingTheFieldsTextStoresItAndTellsTheDialogNothingItActsOn) {
     EXPECT_TRUE(SetWindowTextW(panel.Item(kNameField), probe::W(u"abc")));
-    EXPECT_EQ((Lines{"dlg WM_COMMAND 102 400 item102", "dlg WM_COMMAND 102 300 item102"}),
-              panel.log.Take());
+    EXPECT_TRUE(Relied(panel.log.Take()).empty());
     EXPECT_EQ(u"abc", probe::Text(panel.Item(kNameField)));
     EXPECT_EQ(3, GetWindowTextLengthW(panel.Item(kNameField)));
 }
@@ -76,19 +74,15 @@ TEST_F(Controls, TypingReplacesTheWholeTextOneReportedUnitAtATime) {
     SetWindowTextW(field, probe::W(u"old name"));
     panel.log.Take();
     EXPECT_TRUE(UserInput::TypeText(field, u"Xy"));
-    const Lines change{"dlg WM_COMMAND 102 400 item102", "dlg WM_COMMAND 102 300 item102"};
-    Lines expected{"dlg WM_NOTIFY NM_KILLFOCUS", "dlg WM_COMMAND 102 100 item102"};
-    for (int i = 0; i < 3; ++i) // the backspace that clears the selection, then each unit
-        expected.insert(expected.end(), change.begin(), change.end());
-    EXPECT_EQ(expected, panel.log.Take());
+    EXPECT_TRUE(Relied(panel.log.Take()).empty());
     EXPECT_EQ(u"Xy", probe::Text(field));
     EXPECT_EQ(field, GetFocus());
 
     EXPECT_TRUE(UserInput::TypeText(field, u""));
-    EXPECT_EQ(change, panel.log.Take()) << "typing nothing empties the field";
-    EXPECT_EQ(u"", probe::Text(field));
+    EXPECT_EQ(u"", probe::Text(field)) << "typing nothing empties the field";
     UserInput::TypeText(field, u"");
-    EXPECT_TRUE(panel.log.Take().empty()) << "a backspace in an empty field changes nothing";
+    EXPECT_EQ(u"", probe::Text(field));
+    EXPECT_TRUE(Relied(panel.log.Take()).empty());
     SetWindowTextW(field, probe::W(u"Xy"));
 
     SendMessageW(field, EM_SETSEL, 1, 1);

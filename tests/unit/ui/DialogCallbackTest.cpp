@@ -1,6 +1,6 @@
 // The dialog callback called directly, as the host calls it, on a window object whose dialog
 // is not open: which virtual operation each message reaches and what the callback answers.
-// This is the one home of that dispatch; TestWindowDispatchTest shows what the window system
+// This is the one home of that dispatch; NKResourceWindowTest shows what the window system
 // and the host make of it.
 #include <gtest/gtest.h>
 
@@ -135,7 +135,7 @@ TEST_F(DialogCallbackTest, OkAndCancelOnAClosedWindowOnlyRecordTheResult) {
 }
 
 // Up-down deltas depend on the style of the notifying window, so they are shown on a real
-// dialog (TestWindowDispatchTest).
+// dialog (NKResourceWindowTest).
 TEST_F(DialogCallbackTest, TimerTicksCarryTheirId) {
     EXPECT_EQ(0, Send(window, WM_TIMER, 2, 0));
     EXPECT_EQ(0, Send(window, WM_TIMER, 7, 0));

@@ -1,9 +1,9 @@
-// The panel's dialog as a window: where it appears, and which of the messages the panel acts
-// on it is sent while it is created, activated, moved, folded, closed and destroyed. This
-// program runs natively against the substitute window system and, in the Windows build, under
-// Wine against USER32: every expected value here was measured under Wine in the test display
-// (1024 x 768). The rectangles are that display's frame sizes at work: a dialog frame of 3 and
-// a caption of 19 pixels, a client edge of 2, a resizing frame of 4.
+// The panel's dialog as a window: where it appears, and which messages the panel acts on reach
+// it while it is created, activated, moved, folded, closed and destroyed. This program runs
+// natively against the substitute window system and, in the Windows build, under Wine against
+// USER32: every expected value here was measured under Wine in the test display (1024 x 768). The
+// rectangles are that display's frame sizes at work: a dialog frame of 3 and a caption of 19
+// pixels, a client edge of 2, a resizing frame of 4.
 #include <gtest/gtest.h>
 
 #include "simhost/desktop/UserInput.h"

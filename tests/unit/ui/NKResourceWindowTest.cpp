@@ -210,13 +210,6 @@ TEST_F(TestWindowGeometry, ResizingReportsTheNewClientSizeAgainstTheOneMeasuredA
     EXPECT_EQ((Calls{"HandleResize 510x255 from 410x205"}), window.Take());
 }
 
-TEST_F(TestWindowGeometry, SizeMessagesOtherThanRestoredChangeNothing) {
-    SendMessageW(Dialog(), WM_SIZE, 2, MAKELPARAM(1024, 700));
-    EXPECT_TRUE(window.calls.empty());
-    EXPECT_EQ(510, window.clientWidth);
-    EXPECT_EQ(255, window.clientHeight);
-}
-
 TEST_F(TestWindowGeometry, FoldingLeavesTheCaptionWholeAndNoClientArea) {
     window.SetShade(true);
     EXPECT_TRUE(window.shaded);

@@ -4,8 +4,9 @@
 // The window system reproduces what Wine 8 does in the project's test display (1024 x 768,
 // default theme, windows that no window manager looks after), measured there message by
 // message: the same dialog gets the same rectangles and the same messages, in the same order,
-// on both platforms. tests/unit/substitute/ states those measurements; each test there that is
-// not native-only runs against Wine too. Where the two do not agree, and why:
+// on both platforms. tests/unit/substitute/ states those measurements (of the messages, only
+// those the panel and the simulated host act on); each test there that is not native-only
+// runs against Wine too. Where the two do not agree, and why:
 //  - Nothing is drawn, so nothing is sent that only drawing needs: no painting, palette,
 //    non-client sizing or custom-draw messages, and LVN_GETDISPINFOW only when a program reads
 //    a cell (Windows also asks whenever it repaints). Neither is there an input method or a

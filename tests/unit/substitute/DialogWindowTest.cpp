@@ -1,27 +1,21 @@
-// The panel's dialog as a window: where it appears, what it is told while it is created,
-// activated, moved, folded, closed and destroyed. This program runs natively against the
-// substitute window system and, in the Windows build, under Wine against USER32: every
-// expected value here was measured under Wine in the test display (1024 x 768).
+// The panel's dialog as a window: where it appears, and which messages the panel acts on reach
+// it while it is created, activated, moved, folded, closed and destroyed. This program runs
+// natively against the substitute window system and, in the Windows build, under Wine against
+// USER32: every expected value here was measured under Wine in the test display (1024 x 768). The
+// rectangles are that display's frame sizes at work: a dialog frame of 3 and a caption of 19
+// pixels, a client edge of 2, a resizing frame of 4.
 #include <gtest/gtest.h>
 
 #include "simhost/desktop/UserInput.h"
 #include "tests/support/DialogProbe.h"
+#include "tests/unit/substitute/ReliedMessages.h"
 
 using probe::ClientSize;
 using probe::Describe;
 using probe::DialogProbe;
 using probe::WindowRect;
-using Lines = std::vector<std::string>;
-
-TEST(DialogWindow, SystemMetricsAreThoseOfTheTestDisplay) {
-    EXPECT_EQ(1024, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(768, GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_EQ(19, GetSystemMetrics(SM_CYCAPTION));
-    EXPECT_EQ(1, GetSystemMetrics(SM_CYBORDER));
-    EXPECT_EQ(3, GetSystemMetrics(SM_CXDLGFRAME));
-    EXPECT_EQ(2, GetSystemMetrics(SM_CXEDGE));
-    EXPECT_EQ(4, GetSystemMetrics(SM_CXFRAME));
-}
+using relied::Lines;
+using relied::Relied;
 
 TEST(DialogWindow, TemplateUnitsBecomeTheMeasuredRectangles) {
     DialogProbe panel;
@@ -65,12 +59,9 @@ TEST(DialogWindow, ADialogThatWouldLeaveTheScreenIsPushedBackOntoIt) {
 
 TEST(DialogWindow, CreationInitialisesThenShowsAndActivatesTheDialog) {
     DialogProbe panel;
-    EXPECT_EQ((Lines{"dlg WM_SETFONT", "dlg WM_INITDIALOG item101 1234", "dlg WM_SHOWWINDOW 1",
-                     "dlg WM_WINDOWPOSCHANGING 0 0 0 0 43", "host WM_NCACTIVATE 0",
-                     "host WM_ACTIVATE 0 dlg", "dlg WM_NCACTIVATE 1", "dlg WM_ACTIVATE 1 host",
-                     "host WM_KILLFOCUS dlg", "dlg WM_SETFOCUS host", "dlg WM_KILLFOCUS item101",
-                     "dlg WM_NOTIFY NM_SETFOCUS", "dlg WM_WINDOWPOSCHANGED 131 111 516 280 1847"}),
-              panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_INITDIALOG", "dlg WM_SHOWWINDOW", "dlg WM_WINDOWPOSCHANGING",
+                     "dlg WM_ACTIVATE 1"}),
+              Relied(panel.log.Take()));
     EXPECT_EQ(panel.dialog, GetActiveWindow());
     EXPECT_EQ(panel.list, GetFocus());
     EXPECT_EQ(panel.log.host, GetParent(panel.dialog)) << "a popup's parent is its owner";
@@ -80,25 +71,19 @@ TEST(DialogWindow, CreationInitialisesThenShowsAndActivatesTheDialog) {
     EXPECT_EQ(18, GetWindowTextLengthW(panel.dialog));
 }
 
-TEST(DialogWindow, AnOverlappedHostWindowIsSizedWhenFirstShown) {
+TEST(DialogWindow, AnOverlappedWindowShownElsewhereTakesTheActivationFromTheDialog) {
     DialogProbe panel;
     probe::MessageLog& log = panel.log;
     log.Take();
     const HWND second =
         CreateWindowExW(0, probe::W(u"NKProbeHost"), probe::W(u"Second"), WS_OVERLAPPEDWINDOW, 200,
                         100, 300, 200, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ((Lines{"newhost WM_GETMINMAXINFO max 1032x776 at -4,-4 track 112x27 to 1036x780",
-                     "newhost WM_NCCREATE", "newhost WM_CREATE"}),
-              log.Take());
+    EXPECT_TRUE(Relied(log.Take()).empty()) << "created hidden";
     ShowWindow(second, SW_SHOW);
-    EXPECT_EQ(
-        (Lines{"newhost WM_SHOWWINDOW 1", "newhost WM_WINDOWPOSCHANGING 0 0 0 0 43",
-               "dlg WM_NCACTIVATE 0", "dlg WM_ACTIVATE 0 other", "newhost WM_NCACTIVATE 1",
-               "newhost WM_ACTIVATE 1 dlg", "dlg WM_NOTIFY NM_KILLFOCUS",
-               "newhost WM_SETFOCUS item101", "newhost WM_WINDOWPOSCHANGED 200 100 300 200 1847",
-               "newhost WM_SIZE 0 292 173", "newhost WM_MOVE 204 123"}),
-        log.Take());
+    EXPECT_EQ((Lines{"dlg WM_ACTIVATE 0"}), Relied(log.Take()));
     EXPECT_EQ(second, GetActiveWindow());
+    EXPECT_EQ("200,100 300x200", Describe(WindowRect(second)));
+    EXPECT_EQ("292x173", ClientSize(second)) << "inside a resizing frame and a caption";
     DestroyWindow(second);
 }
 
@@ -106,18 +91,12 @@ TEST(DialogWindow, ActivationMovesBetweenHostAndDialogAndTheDialogKeepsItsFocuse
     DialogProbe panel;
     panel.log.Take();
     EXPECT_EQ(panel.dialog, SetActiveWindow(panel.log.host));
-    EXPECT_EQ(
-        (Lines{"dlg WM_NCACTIVATE 0", "dlg WM_ACTIVATE 0 host", "host WM_NCACTIVATE 1",
-               "host WM_ACTIVATE 1 dlg", "dlg WM_NOTIFY NM_KILLFOCUS", "host WM_SETFOCUS item101"}),
-        panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_ACTIVATE 0"}), Relied(panel.log.Take()));
     EXPECT_EQ(panel.log.host, SetActiveWindow(panel.log.host));
-    EXPECT_TRUE(panel.log.Take().empty()) << "activating the active window sends nothing";
+    EXPECT_TRUE(Relied(panel.log.Take()).empty()) << "activating the active window sends nothing";
 
     EXPECT_TRUE(UserInput::Activate(panel.dialog));
-    EXPECT_EQ(
-        (Lines{"host WM_NCACTIVATE 0", "host WM_ACTIVATE 0 dlg", "dlg WM_NCACTIVATE 1",
-               "dlg WM_ACTIVATE 1 host", "host WM_KILLFOCUS item101", "dlg WM_NOTIFY NM_SETFOCUS"}),
-        panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_ACTIVATE 1"}), Relied(panel.log.Take()));
     EXPECT_EQ(panel.list, GetFocus());
 }
 
@@ -125,45 +104,40 @@ TEST(DialogWindow, HidingHandsActivationToTheOwnerAndShowingTakesItBack) {
     DialogProbe panel;
     panel.log.Take();
     EXPECT_TRUE(ShowWindow(panel.dialog, SW_HIDE));
-    EXPECT_EQ((Lines{"dlg WM_SHOWWINDOW 0", "dlg WM_WINDOWPOSCHANGING 0 0 0 0 83",
-                     "dlg WM_WINDOWPOSCHANGED 131 111 516 280 1887", "dlg WM_NCACTIVATE 0",
-                     "dlg WM_ACTIVATE 0 host", "host WM_NCACTIVATE 1", "host WM_ACTIVATE 1 dlg",
-                     "dlg WM_NOTIFY NM_KILLFOCUS", "host WM_SETFOCUS item101"}),
-              panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_SHOWWINDOW", "dlg WM_WINDOWPOSCHANGING", "dlg WM_ACTIVATE 0"}),
+              Relied(panel.log.Take()));
     EXPECT_FALSE(IsWindowVisible(panel.dialog));
     EXPECT_FALSE(IsWindowVisible(panel.list)) << "hidden with its dialog";
     EXPECT_TRUE(static_cast<DWORD>(GetWindowLongW(panel.list, GWL_STYLE)) & WS_VISIBLE);
     EXPECT_FALSE(ShowWindow(panel.dialog, SW_HIDE));
 
     EXPECT_FALSE(ShowWindow(panel.dialog, SW_SHOWNORMAL));
-    EXPECT_EQ((Lines{"dlg WM_SHOWWINDOW 1", "dlg WM_WINDOWPOSCHANGING 0 0 0 0 43",
-                     "host WM_NCACTIVATE 0", "host WM_ACTIVATE 0 dlg", "dlg WM_NCACTIVATE 1",
-                     "dlg WM_ACTIVATE 1 host", "host WM_KILLFOCUS item101",
-                     "dlg WM_NOTIFY NM_SETFOCUS", "dlg WM_WINDOWPOSCHANGED 131 111 516 280 1847"}),
-              panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_SHOWWINDOW", "dlg WM_WINDOWPOSCHANGING", "dlg WM_ACTIVATE 1"}),
+              Relied(panel.log.Take()));
 
     SetActiveWindow(panel.log.host);
     panel.log.Take();
     EXPECT_TRUE(ShowWindow(panel.dialog, SW_SHOWNORMAL));
-    EXPECT_TRUE(panel.log.Take().empty()) << "a visible window is left as it is";
+    EXPECT_TRUE(Relied(panel.log.Take()).empty()) << "a visible window is left as it is";
     EXPECT_EQ(panel.log.host, GetActiveWindow());
 }
 
-TEST(DialogWindow, DisablingTellsTheWindowOnlyOfChangesAndTakesOnlyItsOwnFocus) {
+// The panel enables and disables its dialog after the host's main window whenever it is
+// activated or moved; none of that may come back to it as a message it acts on.
+TEST(DialogWindow, DisablingChangesNothingElseAndTakesOnlyTheWindowsOwnFocus) {
     DialogProbe panel;
     panel.log.Take();
     EXPECT_FALSE(EnableWindow(panel.dialog, FALSE));
-    EXPECT_EQ((Lines{"dlg WM_ENABLE 0"}), panel.log.Take());
     EXPECT_EQ(panel.list, GetFocus()) << "a control inside keeps the focus";
     EXPECT_FALSE(IsWindowEnabled(panel.dialog));
     EXPECT_TRUE(IsWindowEnabled(panel.list)) << "a child keeps its own state";
-    EXPECT_TRUE(EnableWindow(panel.dialog, FALSE));
-    EXPECT_TRUE(panel.log.Take().empty());
+    EXPECT_TRUE(EnableWindow(panel.dialog, FALSE)) << "it was disabled already";
     EXPECT_TRUE(EnableWindow(panel.dialog, TRUE));
-    EXPECT_EQ((Lines{"dlg WM_ENABLE 1"}), panel.log.Take());
+    EXPECT_FALSE(EnableWindow(panel.dialog, TRUE));
+    EXPECT_TRUE(Relied(panel.log.Take()).empty());
 
     EnableWindow(panel.list, FALSE);
-    EXPECT_EQ((Lines{"dlg WM_NOTIFY NM_KILLFOCUS"}), panel.log.Take());
+    EXPECT_TRUE(Relied(panel.log.Take()).empty());
     EXPECT_EQ(nullptr, GetFocus());
     EXPECT_EQ(nullptr, SetFocus(panel.list)) << "a disabled window cannot take the focus";
     EXPECT_EQ(nullptr, GetFocus());
@@ -175,45 +149,41 @@ TEST(DialogWindow, FoldingToTheCaptionLeavesNoClientArea) {
     // The panel's fold: twice SM_CYBORDER plus SM_CYCAPTION, without moving or activating,
     // which is less than the frame and caption take.
     SetWindowPos(panel.dialog, nullptr, 0, 0, 516, 21, 0x216);
-    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING 0 0 516 21 216",
-                     "dlg WM_WINDOWPOSCHANGED 131 111 516 21 1216", "dlg WM_SIZE 0 510 0"}),
-              panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING", "dlg WM_SIZE 0 510 0"}), Relied(panel.log.Take()));
     panel.Pump();
-    EXPECT_TRUE(panel.log.Take().empty());
+    EXPECT_TRUE(Relied(panel.log.Take()).empty());
     EXPECT_EQ("131,111 516x21", Describe(WindowRect(panel.dialog)));
     EXPECT_EQ("510x0", ClientSize(panel.dialog));
 
     SetWindowPos(panel.dialog, nullptr, 0, 0, 516, 280, 0x216);
-    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING 0 0 516 280 216",
-                     "dlg WM_WINDOWPOSCHANGED 131 111 516 280 1216", "dlg WM_SIZE 0 510 255"}),
-              panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING", "dlg WM_SIZE 0 510 255"}),
+              Relied(panel.log.Take()));
 }
 
-TEST(DialogWindow, MovingSendsTheNewClientOriginAndMovingNowhereSendsOnlyTheQuestion) {
+TEST(DialogWindow, MovingAsksTheDialogFirstReportsNoResizeAndTakesTheChildrenAlong) {
     DialogProbe panel;
     panel.log.Take();
     SetWindowPos(panel.dialog, nullptr, 120, 80, 0, 0, 0x215);
-    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING 120 80 0 0 215",
-                     "dlg WM_WINDOWPOSCHANGED 120 80 516 280 a15", "dlg WM_MOVE 123 102"}),
-              panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING"}), Relied(panel.log.Take()));
+    EXPECT_EQ("120,80 516x280", Describe(WindowRect(panel.dialog)));
     EXPECT_EQ("138,117 375x195", Describe(WindowRect(panel.list))) << "children move along";
     SetWindowPos(panel.dialog, nullptr, 120, 80, 0, 0, 0x215);
-    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING 120 80 0 0 215"}), panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING"}), Relied(panel.log.Take())) << "moving nowhere";
 }
 
 TEST(DialogWindow, TheCaptionCloseBoxPostsCancelFromTheDialogsDefaultProcessing) {
     DialogProbe panel;
     panel.log.Take();
     EXPECT_TRUE(UserInput::CloseByCaption(panel.dialog));
-    EXPECT_EQ((Lines{"dlg WM_SYSCOMMAND f060", "dlg WM_CLOSE"}), panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_CLOSE"}), Relied(panel.log.Take()));
     panel.Pump();
-    EXPECT_EQ((Lines{"dlg WM_COMMAND 2 0 item2"}), panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_COMMAND 2"}), Relied(panel.log.Take()));
 
     EnableWindow(panel.Item(IDCANCEL), FALSE);
     panel.log.Take();
     SendMessageW(panel.dialog, WM_CLOSE, 0, 0);
     panel.Pump();
-    EXPECT_EQ((Lines{"dlg WM_CLOSE", "dlg WM_COMMAND 2 0 item2"}), panel.log.Take())
+    EXPECT_EQ((Lines{"dlg WM_CLOSE", "dlg WM_COMMAND 2"}), Relied(panel.log.Take()))
         << "even with the Cancel button disabled";
 }
 
@@ -222,30 +192,22 @@ TEST(DialogWindow, DestroyingTheDialogHidesItHandsOnActivationThenDestroysIt) {
     panel.log.Take();
     const HWND list = panel.list;
     EXPECT_TRUE(DestroyWindow(panel.dialog));
-    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING 0 0 0 0 97",
-                     "dlg WM_WINDOWPOSCHANGED 131 111 516 280 1897", "dlg WM_NCACTIVATE 0",
-                     "dlg WM_ACTIVATE 0 host", "host WM_NCACTIVATE 1", "host WM_ACTIVATE 1 dlg",
-                     "dlg WM_NOTIFY NM_KILLFOCUS", "host WM_SETFOCUS item101", "dlg WM_DESTROY",
-                     "dlg WM_NOTIFY LVN_DELETEALLITEMS -1", "dlg WM_NCDESTROY"}),
-              panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING", "dlg WM_ACTIVATE 0", "dlg WM_DESTROY",
+                     "dlg WM_NCDESTROY"}),
+              Relied(panel.log.Take()));
     EXPECT_FALSE(IsWindow(panel.dialog));
     EXPECT_FALSE(IsWindow(list));
     EXPECT_EQ(panel.log.host, GetActiveWindow());
     EXPECT_FALSE(PostMessageW(panel.dialog, WM_USER, 0, 0));
 }
 
-TEST(DialogWindow, DestroyingTheOwnerDestroysTheDialogFirst) {
+TEST(DialogWindow, DestroyingTheOwnerDestroysTheDialog) {
     DialogProbe panel;
     panel.log.Take();
     EXPECT_TRUE(DestroyWindow(panel.log.host));
-    EXPECT_EQ((Lines{"host WM_WINDOWPOSCHANGING 0 0 0 0 97",
-                     "host WM_WINDOWPOSCHANGED 100 50 600 400 1897",
-                     "dlg WM_WINDOWPOSCHANGING 0 0 0 0 97",
-                     "dlg WM_WINDOWPOSCHANGED 131 111 516 280 1897", "dlg WM_NCACTIVATE 0",
-                     "dlg WM_ACTIVATE 0 null", "dlg WM_NOTIFY NM_KILLFOCUS", "dlg WM_DESTROY",
-                     "dlg WM_NOTIFY LVN_DELETEALLITEMS -1", "dlg WM_NCDESTROY", "host WM_DESTROY",
-                     "host WM_NCDESTROY"}),
-              panel.log.Take());
+    EXPECT_EQ((Lines{"dlg WM_WINDOWPOSCHANGING", "dlg WM_ACTIVATE 0", "dlg WM_DESTROY",
+                     "dlg WM_NCDESTROY"}),
+              Relied(panel.log.Take()));
     EXPECT_FALSE(IsWindow(panel.dialog));
     EXPECT_EQ(nullptr, GetActiveWindow());
 }

@@ -1,14 +1,162 @@
-// Where the test window's dialog stands and how large it is: the limits it answers, its
-// client size as resizing reports it, folding to the caption bar, and the remembered position.
+// The framework's resource window, through a small test window opened the way the plug-in
+// opens its panel (through NX_Dialog): what becomes of the host's dialog when the window
+// opens, closes and is closed by the user, which of the window system's and the host's own
+// messages reach it, and where its dialog stands and how large it is: the limits it answers,
+// its client size as resizing reports it, folding to the caption bar, and the remembered
+// position. Which operation each message calls is DialogCallbackTest's to show; here the
+// calls are counted only where the window system decides how many messages come.
+//
 // The host's main window is at (0, 0), 800 x 600 pixels outside; the template puts the dialog
 // 20 x 40 dialog units into the main window's client area. Under Wine the folded height holds
 // only for windows Wine manages itself (the suite's prefix says so): a window manager's frame
 // would grow a folded dialog back to a client area one pixel high.
 #include <algorithm>
 
+#include "framework/ui/DialogCallback.h"
 #include "framework/ui/NKUI.h"
 #include "simhost/desktop/UserInput.h"
 #include "tests/support/TestWindowFixture.h"
+
+TEST_F(TestWindowTest, OpeningAsksTheHostForTheTemplateWithTheCallbackAndTheWindow) {
+    ASSERT_TRUE(Open());
+    const std::vector<HostCall> calls = host.Log().CallsOf("NX_Dialog");
+    ASSERT_EQ(1u, calls.size());
+    const std::vector<int64_t>& arguments = calls[0].arguments;
+    EXPECT_EQ(20128, arguments[0]);
+    EXPECT_EQ(reinterpret_cast<intptr_t>(&DialogCallback), arguments[1]);
+    EXPECT_EQ(reinterpret_cast<intptr_t>(desktop.MainWindow()), arguments[2]);
+    EXPECT_EQ(0, arguments[3]);
+    EXPECT_EQ(reinterpret_cast<intptr_t>(&window), arguments[4]);
+    EXPECT_EQ(int64_t{kApiVersion}, arguments[5]);
+
+    EXPECT_EQ(desktop.MainWindow(), GetWindow(Dialog(), GW_OWNER));
+    EXPECT_EQ(u"QM Staff Set Panel", WindowTextOf(Dialog()));
+    EXPECT_FALSE(window.closed);
+    EXPECT_FALSE(window.initPending) << "cleared when the dialog was first shown";
+}
+
+TEST_F(TestWindowTest, InitialisationComesFirstAndIsTheOnlyCallUntilTheDialogShows) {
+    window.Open(desktop.MainWindow());
+    ASSERT_NE(nullptr, Dialog());
+    ASSERT_FALSE(window.calls.empty());
+    EXPECT_EQ("InitWindow", window.calls[0]);
+    EXPECT_EQ(1, std::count(window.calls.begin(), window.calls.end(), "InitWindow"));
+}
+
+TEST_F(TestWindowTest, OpeningAnOpenDialogShowsAndActivatesItInsteadOfMakingAnother) {
+    ASSERT_TRUE(Open());
+    HWND first = Dialog();
+    ShowWindow(first, SW_HIDE);
+    ASSERT_FALSE(IsWindowVisible(first));
+    window.Open(desktop.MainWindow());
+    EXPECT_EQ(1u, host.Log().CountOf("NX_Dialog"));
+    EXPECT_EQ(first, Dialog());
+    EXPECT_TRUE(IsWindowVisible(first));
+    EXPECT_EQ(first, GetActiveWindow());
+}
+
+TEST_F(TestWindowTest, ButtonsThatCloseEndTheDialogThroughTheHostAndTheObjectForgetsIt) {
+    for (int16_t button : {TestWindow::kOkId, TestWindow::kCancelId, TestWindow::kThirdId}) {
+        ASSERT_TRUE(Open()) << button;
+        HWND dialog = Dialog();
+        host.Log().Clear();
+        EXPECT_TRUE(UserInput::ClickButton(Item(button)));
+        EXPECT_FALSE(IsWindow(dialog)) << button;
+        EXPECT_EQ(nullptr, window.dialogHandle) << button;
+        EXPECT_EQ(nullptr, window.dialogCallback) << button;
+        EXPECT_TRUE(window.closed) << button;
+        EXPECT_EQ(1u, host.Log().CountOf("NX_EndDialog")) << button;
+    }
+}
+
+TEST_F(TestWindowTest, OtherButtonsLeaveTheDialogOpen) {
+    ASSERT_TRUE(Open());
+    for (int id : {int{TestWindow::kOrdinaryId}, int{TestWindow::kUnknownRoleId}, 106})
+        EXPECT_TRUE(UserInput::ClickButton(Item(id))) << id;
+    EXPECT_TRUE(IsWindowVisible(Dialog()));
+    EXPECT_FALSE(window.closed);
+    EXPECT_EQ(0u, host.Log().CountOf("NX_EndDialog"));
+}
+
+TEST_F(TestWindowTest, TheCaptionsCloseBoxCancelsOnce) {
+    ASSERT_TRUE(Open());
+    HWND dialog = Dialog();
+    EXPECT_TRUE(UserInput::CloseByCaption(dialog));
+    desktop.PumpMessages();
+    const Calls calls = window.Take();
+    EXPECT_EQ(1, std::count(calls.begin(), calls.end(), "Cancel"));
+    EXPECT_EQ(1, std::count(calls.begin(), calls.end(), "CloseWindow"));
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(2, window.dialogResult);
+}
+
+TEST_F(TestWindowTest, AClosedWindowsOkAndCancelLeaveTheDialogOpen) {
+    ASSERT_TRUE(Open());
+    HWND dialog = Dialog();
+    window.closed = true;
+    EXPECT_TRUE(UserInput::ClickButton(Item(TestWindow::kOkId)));
+    EXPECT_TRUE(UserInput::ClickButton(Item(TestWindow::kCancelId)));
+    EXPECT_EQ(dialog, window.dialogHandle);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(0u, host.Log().CountOf("NX_EndDialog"));
+}
+
+TEST_F(TestWindowTest, AClosedWindowOpensAgainFromTheSameObject) {
+    ASSERT_TRUE(Open());
+    HWND first = Dialog();
+    window.Cancel();
+    ASSERT_FALSE(IsWindow(first));
+    ASSERT_TRUE(Open());
+    EXPECT_NE(nullptr, Dialog());
+    EXPECT_FALSE(window.closed);
+    EXPECT_EQ(2u, host.Log().CountOf("NX_Dialog"));
+    EXPECT_TRUE(IsWindowVisible(Dialog()));
+}
+
+TEST_F(TestWindowTest, ActivationChangesReachTheWindowBothWays) {
+    ASSERT_TRUE(Open());
+    ASSERT_EQ(Dialog(), GetActiveWindow());
+    EXPECT_TRUE(UserInput::Activate(desktop.MainWindow()));
+    EXPECT_EQ((Calls{"HandleActivate off"}), window.Take());
+    EXPECT_TRUE(UserInput::Activate(Dialog()));
+    EXPECT_EQ((Calls{"HandleActivate on"}), window.Take());
+}
+
+TEST_F(TestWindowTest, TheDialogIsDisabledWhileTheHostShowsAModalDialog) {
+    ASSERT_TRUE(Open());
+    ASSERT_TRUE(desktop.PutUpModalDialog());
+    SendMessageW(Dialog(), 0x036D, 0, 0);
+    EXPECT_FALSE(IsWindowEnabled(Dialog()));
+    desktop.TakeDownModalDialog();
+    SendMessageW(Dialog(), 0x036D, 0, 0);
+    EXPECT_TRUE(IsWindowEnabled(Dialog()));
+}
+
+TEST_F(TestWindowTest, AWindowThatKeepsItsEnabledStateIgnoresTheHost) {
+    ASSERT_TRUE(Open());
+    window.keepEnabled = true;
+    ASSERT_TRUE(desktop.PutUpModalDialog());
+    SendMessageW(Dialog(), 0x036D, 0, 0);
+    EXPECT_TRUE(IsWindowEnabled(Dialog()));
+    desktop.TakeDownModalDialog();
+}
+
+TEST_F(TestWindowTest, UpDownDeltasKeepTheirSignOnlyFromAControlThatSetsItsBuddysNumber) {
+    ASSERT_TRUE(Open());
+    // The dispatch reads only the notifying window's style bit 0x0002; a check box has it.
+    HWND setsBuddy = CreateWindowExW(0, W(u"button"), W(u""), WS_CHILD | BS_CHECKBOX, 0, 0, 10, 10,
+                                     Dialog(), nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, setsBuddy);
+    NMUPDOWN upDown{};
+    upDown.hdr.code = UDN_DELTAPOS;
+    upDown.hdr.idFrom = TestWindow::kOrdinaryId;
+    upDown.iDelta = -2;
+    upDown.hdr.hwndFrom = setsBuddy;
+    SendMessageW(Dialog(), WM_NOTIFY, TestWindow::kOrdinaryId, reinterpret_cast<LPARAM>(&upDown));
+    upDown.hdr.hwndFrom = Item(TestWindow::kOrdinaryId);
+    SendMessageW(Dialog(), WM_NOTIFY, TestWindow::kOrdinaryId, reinterpret_cast<LPARAM>(&upDown));
+    EXPECT_EQ((Calls{"HandleUpDown 104 -2", "HandleUpDown 104 2"}), window.Take());
+}
 
 namespace {
 
@@ -60,13 +208,6 @@ TEST_F(TestWindowGeometry, ResizingReportsTheNewClientSizeAgainstTheOneMeasuredA
     EXPECT_EQ((Calls{"HandleResize 410x205 from 510x255"}), window.Take());
     SetWindowPos(Dialog(), nullptr, 0, 0, 516, 280, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ((Calls{"HandleResize 510x255 from 410x205"}), window.Take());
-}
-
-TEST_F(TestWindowGeometry, SizeMessagesOtherThanRestoredChangeNothing) {
-    SendMessageW(Dialog(), WM_SIZE, 2, MAKELPARAM(1024, 700));
-    EXPECT_TRUE(window.calls.empty());
-    EXPECT_EQ(510, window.clientWidth);
-    EXPECT_EQ(255, window.clientHeight);
 }
 
 TEST_F(TestWindowGeometry, FoldingLeavesTheCaptionWholeAndNoClientArea) {

@@ -1,8 +1,6 @@
-// Timers tick only when the host says time has passed; beeps are recorded and can be made to
-// fail.
+// Timers tick only when the host says time has passed.
 #include <gtest/gtest.h>
 
-#include "platform/substitute/Beeps.h"
 #include "platform/substitute/Timers.h"
 #include "tests/support/DialogProbe.h"
 
@@ -68,15 +66,4 @@ TEST(Timers, ATimerWithAProcedureCallsItInsteadOfTheWindow) {
     KillTimer(nullptr, windowless);
     EXPECT_EQ(0u, SetTimer(reinterpret_cast<HWND>(uintptr_t{0x4242}), 1, 10, nullptr))
         << "no timer for a window that does not exist";
-}
-
-TEST(Beeps, EveryBeepIsRecordedAndCanBeMadeToFail) {
-    substitute::ClearBeeps();
-    EXPECT_TRUE(MessageBeep(MB_ICONEXCLAMATION));
-    substitute::SetMessageBeepFails(true);
-    EXPECT_FALSE(MessageBeep(0xFFFFFFFF));
-    substitute::SetMessageBeepFails(false);
-    EXPECT_EQ((std::vector<UINT>{MB_ICONEXCLAMATION, 0xFFFFFFFF}), substitute::BeepsMade());
-    substitute::ClearBeeps();
-    EXPECT_TRUE(substitute::BeepsMade().empty());
 }

@@ -1,10 +1,18 @@
 // The record base classes as the concrete staff classes use them: loading, saving, enumerating
-// and replacing records through the simulated host's record store.
+// and replacing records through the simulated host's record store, and their guards against
+// hosts that misbehave or change under them.
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "framework/core/NKString.h"
+#include "framework/data/NKCategoryDefs.h"
 #include "framework/data/NKCollectionNoInciOther.h"
 #include "framework/data/NKStaff.h"
 #include "framework/data/NKSystemStaves.h"
+#include "shell/EntryPoints.h"
+#include "simhost/documents/SampleScore.h"
+#include "tests/support/FreshModule.h"
 #include "tests/unit/data/StaffTestSupport.h"
 
 using namespace stafftest;
@@ -246,4 +254,33 @@ TEST(RecordBase, AHostThatOverReportsCannotMakeASaveReachPastTheRecord) {
     ASSERT_TRUE(list.SaveAllForItem(SetList(2)));
     EXPECT_EQ(24u, h.Part(0).Find({kList, SetList(2), 0})->size());
     EXPECT_EQ(StaffPercentRecord(90), *h.Part(0).Find({SimTag("dtLP"), SetList(2), 3}));
+}
+
+TEST(RecordGuards, AHostThatDoesNotMoveTheKeyEndsTheEnumeration) {
+    FreshModule fresh;
+    SimHost host(0x12050000);
+    AddSampleScore(host);
+    // Answers success without moving the key forward.
+    host.ScriptResult("NX_NextEData", 1);
+    NKCategoryDefs categories;
+    EXPECT_EQ(1, categories.LoadAll()) << "category 1, then the walk stops";
+    NKStaff staff;
+    EXPECT_FALSE(staff.LoadFirst());
+}
+
+TEST(RecordGuards, AStaffLoadedAgainAfterTheHostVersionChangedUsesTheNewLayout) {
+    FreshModule fresh;
+    auto host = std::make_unique<SimHost>(0x10FFFFFF);
+    AddSampleScore(*host);
+    VarluneExtensionVersion(0x10FFFFFF);
+    NKStaff staff;
+    ASSERT_TRUE(staff.Load(4)); // 114 bytes
+    host.reset();
+    host = std::make_unique<SimHost>(0x12050000);
+    FreshModule::Reset(); // a new host process: the plug-in binds to it afresh
+    AddSampleScore(*host);
+    VarluneExtensionVersion(0x12050000);
+    ASSERT_TRUE(staff.Load(4)); // 136 bytes, into the 136-byte area (ASan watches)
+    std::unique_ptr<NKString> name(staff.CreateDisplayName());
+    EXPECT_EQ(u"Clarinet in B\u266D 1", std::u16string(name->WideText()));
 }

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/UtfConversion.h"
 
 namespace {
 

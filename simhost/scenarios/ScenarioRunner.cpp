@@ -8,12 +8,12 @@
 #include "simhost/desktop/HostDesktop.h"
 #include "simhost/desktop/PanelView.h"
 #include "simhost/desktop/PluginDialogs.h"
-#include "simhost/hostfunctions/PluginModule.h"
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/desktop/UserInput.h"
 #include "simhost/documents/SampleScore.h"
 #include "simhost/documents/ScenarioScores.h"
+#include "simhost/documents/UtfConversion.h"
+#include "simhost/hostfunctions/PluginModule.h"
 #include "simhost/hostfunctions/SimHost.h"
-#include "simhost/desktop/UserInput.h"
 
 namespace {
 

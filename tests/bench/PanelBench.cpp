@@ -3,11 +3,11 @@
 #include "simhost/desktop/HostDesktop.h"
 #include "simhost/desktop/PanelView.h"
 #include "simhost/desktop/PluginDialogs.h"
-#include "simhost/hostfunctions/PluginModule.h"
-#include "simhost/documents/RecordLayouts.h"
-#include "simhost/documents/ScenarioScores.h"
-#include "simhost/hostfunctions/SimHost.h"
 #include "simhost/desktop/UserInput.h"
+#include "simhost/documents/ScenarioScores.h"
+#include "simhost/documents/UtfConversion.h"
+#include "simhost/hostfunctions/PluginModule.h"
+#include "simhost/hostfunctions/SimHost.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "simhost/hostfunctions/HostFunctions.h"
-#include "simhost/documents/RecordLayouts.h"
 #include "tests/unit/settings/PreferenceHost.h"
 
 namespace {

@@ -3,14 +3,15 @@
 #include <cstdio>
 #include <vector>
 
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/documents/UtfConversion.h"
 
 namespace {
 
-constexpr int kListId = 101;
-constexpr int kNameFieldId = 102;
-// The panel's items in the order of its template, which is the order a user tabs through.
-const int kItemOrder[] = {101, 1, 2, 105, 106, 107, 108, 109, 102, 103, 104};
+using PanelFacts::kItemsInTabOrder;
+using PanelFacts::kListId;
+using PanelFacts::kNameFieldId;
+
 constexpr int kColumns = 5;
 const int kColumnWidths[kColumns] = {3, 22, 7, 24, 24};
 
@@ -79,7 +80,7 @@ HWND PanelNameField(HWND panel) {
 HWND FindButton(HWND panel, const std::string& caption) {
     if (!panel)
         return nullptr;
-    for (int id : kItemOrder)
+    for (int id : kItemsInTabOrder)
         if (id != kListId && id != kNameFieldId &&
             Utf16ToUtf8(TextOf(GetDlgItem(panel, id))) == caption)
             return GetDlgItem(panel, id);
@@ -120,7 +121,7 @@ std::string DescribePanel(HWND panel, const std::string& indent) {
     out += "\n";
 
     std::string enabled, disabled;
-    for (int id : kItemOrder) {
+    for (int id : kItemsInTabOrder) {
         if (id == kListId)
             continue;
         std::string& into = IsWindowEnabled(GetDlgItem(panel, id)) ? enabled : disabled;

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "simhost/desktop/HostDesktop.h"
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/desktop/PanelView.h"
 #include "simhost/desktop/PluginDialogs.h"
 #include "simhost/desktop/UserInput.h"
@@ -16,10 +17,6 @@
 #include "simhost/hostfunctions/SimHost.h"
 
 namespace {
-
-constexpr UINT_PTR kPanelTimerId = 2; // the id the panel gives its timer
-const char* const kPrefsFile = "qmpluginprefs.txt";
-const char* const kOptionsFile = "qmpluginoptions.txt";
 
 bool Is(const ScenarioAction& action, std::initializer_list<const char*> words) {
     if (action.words.size() < words.size())
@@ -277,7 +274,7 @@ bool ScenarioRunner::Do(const ScenarioAction& action, std::string& out) {
     }
     if (Is(action, {"tick"}) && w.size() == 2 && Number(w[1], a) && panel) {
         for (long i = 0; i < a && Panel(); ++i) {
-            SendMessageW(Panel(), WM_TIMER, kPanelTimerId, 0);
+            SendMessageW(Panel(), WM_TIMER, PanelFacts::kTimerId, 0);
             desktop_->PumpMessages();
         }
         return true;
@@ -314,7 +311,8 @@ bool ScenarioRunner::Do(const ScenarioAction& action, std::string& out) {
         return true;
     }
     if ((Is(action, {"write", "options"}) || Is(action, {"write", "prefs"})) && w.size() >= 2) {
-        std::ofstream file(PreferenceFile(w[1] == "options" ? kOptionsFile : kPrefsFile),
+        std::ofstream file(PreferenceFile(w[1] == "options" ? PanelFacts::kOptionsFile
+                                                            : PanelFacts::kPreferencesFile),
                            std::ios::binary | std::ios::trunc);
         for (size_t i = 2; i < w.size(); ++i)
             file << w[i] << "\r\n";
@@ -343,10 +341,10 @@ bool ScenarioRunner::Do(const ScenarioAction& action, std::string& out) {
         return true;
     }
     if (action.text == "show prefs") {
-        out += "  " + std::string(kPrefsFile) + ":\n" +
-               FileContents(PreferenceFile(kPrefsFile), "    ");
-        out += "  " + std::string(kOptionsFile) + ":\n" +
-               FileContents(PreferenceFile(kOptionsFile), "    ");
+        out += "  " + std::string(PanelFacts::kPreferencesFile) + ":\n" +
+               FileContents(PreferenceFile(PanelFacts::kPreferencesFile), "    ");
+        out += "  " + std::string(PanelFacts::kOptionsFile) + ":\n" +
+               FileContents(PreferenceFile(PanelFacts::kOptionsFile), "    ");
         return true;
     }
     if (Is(action, {"screenshot"}) && w.size() == 2 && panel) {

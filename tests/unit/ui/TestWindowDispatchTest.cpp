@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/ui/DialogCallback.h"
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/desktop/UserInput.h"
 #include "tests/support/TestWindowFixture.h"
 
@@ -136,10 +137,10 @@ TEST_F(TestWindowTest, ActivationChangesReachTheWindowBothWays) {
 TEST_F(TestWindowTest, TheDialogIsDisabledWhileTheHostShowsAModalDialog) {
     ASSERT_TRUE(Open());
     ASSERT_TRUE(desktop.PutUpModalDialog());
-    SendMessageW(Dialog(), 0x036D, 0, 0);
+    SendMessageW(Dialog(), PanelFacts::kHostStateChanged, 0, 0);
     EXPECT_FALSE(IsWindowEnabled(Dialog()));
     desktop.TakeDownModalDialog();
-    SendMessageW(Dialog(), 0x036D, 0, 0);
+    SendMessageW(Dialog(), PanelFacts::kHostStateChanged, 0, 0);
     EXPECT_TRUE(IsWindowEnabled(Dialog()));
 }
 
@@ -147,7 +148,7 @@ TEST_F(TestWindowTest, AWindowThatKeepsItsEnabledStateIgnoresTheHost) {
     ASSERT_TRUE(Open());
     window.keepEnabled = true;
     ASSERT_TRUE(desktop.PutUpModalDialog());
-    SendMessageW(Dialog(), 0x036D, 0, 0);
+    SendMessageW(Dialog(), PanelFacts::kHostStateChanged, 0, 0);
     EXPECT_TRUE(IsWindowEnabled(Dialog()));
     desktop.TakeDownModalDialog();
 }

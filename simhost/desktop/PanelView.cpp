@@ -31,10 +31,7 @@ std::string CellText(HWND list, int item, int column) {
 
 // Pads by characters, not bytes, so names with accents keep the columns straight.
 std::string Padded(const std::string& text, size_t width) {
-    size_t characters = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80)
-            ++characters;
+    const size_t characters = Utf8CharacterCount(text);
     return characters >= width ? text : text + std::string(width - characters, ' ');
 }
 

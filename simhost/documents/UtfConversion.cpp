@@ -87,3 +87,10 @@ std::string Utf16ToUtf8(const std::u16string& text) {
     }
     return out;
 }
+
+size_t Utf8CharacterCount(const std::string& utf8) {
+    size_t characters = 0;
+    for (char byte : utf8)
+        characters += !IsContinuation(static_cast<unsigned char>(byte));
+    return characters;
+}

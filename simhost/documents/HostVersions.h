@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-// The version of the host's interface that the simulated host serves.
+// The newest host's interface version, in which the host exchanges the record types that
+// have only one format.
 constexpr uint32_t kSimApiVersion = 0x12050000;
 
 constexpr uint32_t kSimUnicodeHost = 0x11000000; // UTF-16 text and its record layouts

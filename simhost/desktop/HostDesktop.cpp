@@ -1,5 +1,6 @@
 #include "simhost/desktop/HostDesktop.h"
 
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/desktop/PluginDialogs.h"
 
 namespace {
@@ -12,10 +13,6 @@ const WCHAR* WideText(const char16_t* text) {
 
 const char16_t kWindowClass[] = u"VarluneHostWindow";
 
-// What the host sends its plug-in dialogs when its own windows change state, so that a panel
-// follows the main window's enabled state also when it is not active.
-constexpr UINT kHostStateChanged = 0x036D;
-
 LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // Closing either window is the host's decision (the desktop's lifetime), not the user's.
     if (message == WM_CLOSE)
@@ -23,7 +20,7 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // A modal dialog or message box of the host or of a plug-in has come or gone.
     if (message == WM_ENABLE)
         for (HWND dialog : PluginDialogs::Open())
-            SendMessageW(dialog, kHostStateChanged, 0, 0);
+            SendMessageW(dialog, PanelFacts::kHostStateChanged, 0, 0);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 

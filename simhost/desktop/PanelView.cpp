@@ -3,14 +3,15 @@
 #include <cstdio>
 #include <vector>
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/desktop/PanelFacts.h"
+#include "simhost/documents/UtfConversion.h"
 
 namespace {
 
-constexpr int kListId = 101;
-constexpr int kNameFieldId = 102;
-// The panel's items in the order of its template, which is the order a user tabs through.
-const int kItemOrder[] = {101, 1, 2, 105, 106, 107, 108, 109, 102, 103, 104};
+using PanelFacts::kItemsInTabOrder;
+using PanelFacts::kListId;
+using PanelFacts::kNameFieldId;
+
 constexpr int kColumns = 5;
 const int kColumnWidths[kColumns] = {3, 22, 7, 24, 24};
 
@@ -30,10 +31,7 @@ std::string CellText(HWND list, int item, int column) {
 
 // Pads by characters, not bytes, so names with accents keep the columns straight.
 std::string Padded(const std::string& text, size_t width) {
-    size_t characters = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80)
-            ++characters;
+    const size_t characters = Utf8CharacterCount(text);
     return characters >= width ? text : text + std::string(width - characters, ' ');
 }
 
@@ -79,7 +77,7 @@ HWND PanelNameField(HWND panel) {
 HWND FindButton(HWND panel, const std::string& caption) {
     if (!panel)
         return nullptr;
-    for (int id : kItemOrder)
+    for (int id : kItemsInTabOrder)
         if (id != kListId && id != kNameFieldId &&
             Utf16ToUtf8(TextOf(GetDlgItem(panel, id))) == caption)
             return GetDlgItem(panel, id);
@@ -120,7 +118,7 @@ std::string DescribePanel(HWND panel, const std::string& indent) {
     out += "\n";
 
     std::string enabled, disabled;
-    for (int id : kItemOrder) {
+    for (int id : kItemsInTabOrder) {
         if (id == kListId)
             continue;
         std::string& into = IsWindowEnabled(GetDlgItem(panel, id)) ? enabled : disabled;

@@ -5,7 +5,8 @@
 #include <string>
 #include <system_error>
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/HostText.h"
+#include "simhost/documents/HostVersions.h"
 
 namespace fs = std::filesystem;
 
@@ -33,11 +34,7 @@ std::optional<Bytes> HostFolderText(uint32_t hostVersion, const fs::path& folder
     std::replace(units.begin(), units.end(), u'/', u'\\');
     Bytes text;
     if (IsUnicodeHost(hostVersion)) {
-        for (char16_t unit : units) {
-            text.push_back(static_cast<unsigned char>(unit & 0xFF));
-            text.push_back(static_cast<unsigned char>(unit >> 8));
-        }
-        text.insert(text.end(), 2, 0);
+        text = Utf16HostBytes(units);
     } else {
         std::optional<std::string> bytes = InHostCodePage(units);
         if (!bytes)

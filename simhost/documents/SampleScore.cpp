@@ -3,7 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/HostText.h"
+#include "simhost/documents/RecordBuilders.h"
+#include "simhost/documents/RecordTag.h"
+#include "simhost/documents/StaffLists.h"
 
 namespace {
 

@@ -2,8 +2,12 @@
 
 #include <vector>
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/HostText.h"
+#include "simhost/documents/RecordBuilders.h"
+#include "simhost/documents/RecordFields.h"
+#include "simhost/documents/RecordTag.h"
 #include "simhost/documents/SampleScore.h"
+#include "simhost/documents/StaffLists.h"
 
 namespace {
 
@@ -92,8 +96,9 @@ bool RenameSetBehindThePanel(SimDocument& document, uint32_t hostVersion, int se
         const std::string description = ExpressionDescription(hostVersion, record);
         if (description.compare(0, prefix.size(), prefix) != 0)
             continue;
-        Bytes renamed = ExpressionDefRecord(hostVersion, Word(record, 0), Word(record, 26),
-                                            prefix + name, Word(record, 10));
+        Bytes renamed = ExpressionDefRecord(hostVersion, ReadLittleEndian16(record, 0),
+                                            ReadLittleEndian16(record, 26), prefix + name,
+                                            ReadLittleEndian16(record, 10));
         records.Put(at, renamed);
         return true;
     }

@@ -1,6 +1,7 @@
 #include "simhost/documents/SimDocument.h"
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/RecordFields.h"
+#include "simhost/documents/RecordTag.h"
 
 SimDocument::SimDocument(int16_t id, std::string title) : id_(id), title_(std::move(title)) {
     parts_[0]; // the score itself
@@ -93,14 +94,14 @@ namespace {
 Bytes RegionRecord(uint16_t list, int16_t firstSlot, int16_t lastSlot, int16_t firstMeasure,
                    int16_t lastMeasure, int32_t lastPosition) {
     Bytes region(20, 0);
-    PutWord(region, 0, list);
-    PutWord(region, 2, static_cast<uint16_t>(firstSlot));
-    PutWord(region, 4, static_cast<uint16_t>(firstMeasure));
-    PutLong(region, 6, 0);
-    PutWord(region, 10, list);
-    PutWord(region, 12, static_cast<uint16_t>(lastSlot));
-    PutWord(region, 14, static_cast<uint16_t>(lastMeasure));
-    PutLong(region, 16, lastPosition);
+    WriteLittleEndian16(region, 0, list);
+    WriteLittleEndian16(region, 2, static_cast<uint16_t>(firstSlot));
+    WriteLittleEndian16(region, 4, static_cast<uint16_t>(firstMeasure));
+    WriteLittleEndian32(region, 6, 0);
+    WriteLittleEndian16(region, 10, list);
+    WriteLittleEndian16(region, 12, static_cast<uint16_t>(lastSlot));
+    WriteLittleEndian16(region, 14, static_cast<uint16_t>(lastMeasure));
+    WriteLittleEndian32(region, 16, lastPosition);
     return region;
 }
 constexpr int32_t kEndOfMeasure = 0x7FFFFFFF;

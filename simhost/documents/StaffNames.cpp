@@ -1,6 +1,9 @@
 #include "simhost/documents/StaffNames.h"
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/HostText.h"
+#include "simhost/documents/RecordFields.h"
+#include "simhost/documents/RecordFormats.h"
+#include "simhost/documents/RecordTag.h"
 
 std::string HostPlainText(const std::string& tagged) {
     std::string plain;
@@ -31,10 +34,11 @@ std::optional<std::string> TextBlockText(const SimDocument& document, uint32_t h
                                          int16_t textBlock) {
     const Bytes* block = document.Records().Find({SimTag("SOTX"), textBlock, 0});
     // A text block cut short names no text.
-    if (!block || block->size() < 26)
+    if (!block || block->size() < kTextBlockSize)
         return std::nullopt;
-    uint32_t rawTag = 0x74780000u | Word(*block, 24);
-    const Bytes* raw = document.Records().Find({rawTag, static_cast<int16_t>(Word(*block, 0)), 0});
+    uint32_t rawTag = 0x74780000u | ReadLittleEndian16(*block, 24);
+    const Bytes* raw =
+        document.Records().Find({rawTag, static_cast<int16_t>(ReadLittleEndian16(*block, 0)), 0});
     if (!raw)
         return std::nullopt;
     return DecodeHostText(hostVersion, raw->data(), raw->size());
@@ -52,8 +56,8 @@ std::optional<std::string> NumberedStaffName(const SimDocument& document, uint32
         // A staff record cut short has no name to share.
         if (other->size() < 32)
             continue;
-        auto otherText =
-            TextBlockText(document, hostVersion, static_cast<int16_t>(Word(*other, 30)));
+        auto otherText = TextBlockText(document, hostVersion,
+                                       static_cast<int16_t>(ReadLittleEndian16(*other, 30)));
         if (!otherText || HostPlainText(*otherText) != name)
             continue;
         ++sharing;

@@ -1,6 +1,6 @@
 #include "simhost/documents/StaffSlots.h"
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/StaffLists.h"
 
 void StaffSlots::Index(const RecordStore& partRecords, int16_t item) {
     if (indexed_ && revision_ == partRecords.Revision() && item_ == item)

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/HostText.h"
+#include "simhost/documents/RecordFields.h"
+#include "simhost/documents/UtfConversion.h"
 
 namespace {
 
@@ -11,13 +13,6 @@ constexpr size_t kNarrowRecordSize = 196;
 constexpr size_t kNarrowField = 64;
 constexpr size_t kWideRecordSize = 772;
 constexpr size_t kWideFieldBytes = 256;
-
-int32_t Int32At(const std::vector<unsigned char>& record, size_t offset) {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | record[offset + static_cast<size_t>(i)];
-    return static_cast<int32_t>(value);
-}
 
 std::string NarrowField(const std::vector<unsigned char>& record, size_t offset) {
     std::string text;
@@ -27,14 +22,7 @@ std::string NarrowField(const std::vector<unsigned char>& record, size_t offset)
 }
 
 std::string WideField(const std::vector<unsigned char>& record, size_t offset) {
-    std::u16string text;
-    for (size_t i = 0; i < kWideFieldBytes; i += 2) {
-        auto unit = static_cast<char16_t>(record[offset + i] | (record[offset + i + 1] << 8));
-        if (unit == 0)
-            break;
-        text += unit;
-    }
-    return Utf16ToUtf8(text);
+    return Utf16ToUtf8(Utf16FromHostBytes(record.data() + offset, kWideFieldBytes));
 }
 
 std::string Hex(uint32_t value) {
@@ -64,14 +52,14 @@ HandshakeReport RunHandshake(PluginModule& plugin, uint32_t hostVersion) {
     report.narrowEntry.menuText = NarrowField(narrow, 0);
     report.narrowEntry.description = NarrowField(narrow, kNarrowField);
     report.narrowEntry.shortName = NarrowField(narrow, 2 * kNarrowField);
-    report.narrowEntry.trailer = Int32At(narrow, 3 * kNarrowField);
+    report.narrowEntry.trailer = ReadLittleEndian32(narrow, 3 * kNarrowField);
 
     std::vector<unsigned char> wide(kWideRecordSize, 0);
     report.wideEntry.result = plugin.EnumerateUtf16(0, wide.data());
     report.wideEntry.menuText = WideField(wide, 0);
     report.wideEntry.description = WideField(wide, kWideFieldBytes);
     report.wideEntry.shortName = WideField(wide, 2 * kWideFieldBytes);
-    report.wideEntry.trailer = Int32At(wide, 3 * kWideFieldBytes);
+    report.wideEntry.trailer = ReadLittleEndian32(wide, 3 * kWideFieldBytes);
 
     std::vector<unsigned char> unused(kNarrowRecordSize, 0);
     report.secondEntryResult = plugin.Enumerate(1, unused.data());

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "simhost/hostfunctions/HostCallServing.h"
 #include "simhost/desktop/PreferenceFolder.h"
-#include "simhost/documents/RecordLayouts.h"
-#include "simhost/hostfunctions/SimHost.h"
+#include "simhost/documents/RecordFormats.h"
 #include "simhost/documents/StaffNames.h"
+#include "simhost/documents/UtfConversion.h"
+#include "simhost/hostfunctions/HostCallServing.h"
+#include "simhost/hostfunctions/SimHost.h"
 
 namespace {
 

@@ -6,20 +6,20 @@
 #include <fstream>
 
 #include "simhost/desktop/HostDesktop.h"
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/desktop/PanelView.h"
 #include "simhost/desktop/UserInput.h"
-#include "simhost/documents/RecordLayouts.h"
 #include "simhost/documents/SampleScore.h"
 #include "simhost/documents/ScenarioScores.h"
 #include "simhost/documents/SimDocument.h"
+#include "simhost/documents/UtfConversion.h"
 #include "simhost/hostfunctions/PluginModule.h"
 #include "simhost/hostfunctions/SimHost.h"
 
 namespace {
 
-constexpr UINT_PTR kPanelTimerId = 2; // the id the panel gives its timer
-const char* const kPrefsFile = "qmpluginprefs.txt";
-const char* const kOptionsFile = "qmpluginoptions.txt";
+using PanelFacts::kOptionsFile;
+using PanelFacts::kPreferencesFile;
 
 // Each action below takes the stage, what its line gave for the form's placeholders, and the
 // transcript; it returns false when it cannot be done.
@@ -125,7 +125,7 @@ bool AnswerNo(ScenarioStage& stage, const ActionArguments&, std::string&) {
 bool Tick(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
     // A tick may close the panel; the ticks after that have no timer to fire.
     for (long long tick = 0; tick < arguments.numbers[0] && stage.Panel(); ++tick) {
-        SendMessageW(stage.Panel(), WM_TIMER, kPanelTimerId, 0);
+        SendMessageW(stage.Panel(), WM_TIMER, PanelFacts::kTimerId, 0);
         stage.Desktop().PumpMessages();
     }
     return true;
@@ -174,7 +174,7 @@ bool WriteOptions(ScenarioStage& stage, const ActionArguments& arguments, std::s
 }
 
 bool WritePrefs(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
-    return WritePreferenceFile(stage, kPrefsFile, arguments.texts);
+    return WritePreferenceFile(stage, kPreferencesFile, arguments.texts);
 }
 
 bool UnloadPlugin(ScenarioStage& stage, const ActionArguments&, std::string&) {
@@ -225,7 +225,7 @@ std::string FileContents(const std::string& path, const std::string& indent) {
 }
 
 bool ShowPrefs(ScenarioStage& stage, const ActionArguments&, std::string& out) {
-    for (const char* name : {kPrefsFile, kOptionsFile})
+    for (const char* name : {kPreferencesFile, kOptionsFile})
         out += "  " + std::string(name) + ":\n" + FileContents(stage.PreferenceFile(name), "    ");
     return true;
 }
@@ -241,7 +241,7 @@ bool Screenshot(ScenarioStage& stage, const ActionArguments& arguments, std::str
 }
 
 std::vector<ScenarioAction> MakeScenarioActions() {
-    const std::string prefs = kPrefsFile, options = kOptionsFile;
+    const std::string prefs = kPreferencesFile, options = kOptionsFile;
     // clang-format off
     return {
         {"host version <hex>", StageNeed::HostNotStarted, ChooseHostVersion,

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "simhost/desktop/HostDesktop.h"
-#include "simhost/documents/RecordLayouts.h"
 #include "simhost/documents/SimDocument.h"
+#include "simhost/documents/UtfConversion.h"
 #include "simhost/hostfunctions/SimHost.h"
 #include "simhost/scenarios/ScenarioActions.h"
 

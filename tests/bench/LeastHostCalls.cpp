@@ -2,7 +2,10 @@
 
 #include <set>
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/HostVersions.h"
+#include "simhost/documents/RecordFields.h"
+#include "simhost/documents/RecordTag.h"
+#include "simhost/documents/StaffLists.h"
 #include "simhost/documents/StaffNames.h"
 
 namespace {
@@ -76,7 +79,7 @@ double LeastHostCalls::StaffName(int16_t staff) const {
     const Bytes* record = document_.Records().Find({SimTag("SOIS"), staff, 0});
     if (!record)
         return 1;
-    const auto block = static_cast<int16_t>(Word(*record, 30));
+    const auto block = static_cast<int16_t>(ReadLittleEndian16(*record, 30));
     if (IsUnicodeHost(hostVersion_) && NumberedStaffName(document_, hostVersion_, block, staff))
         return 2;
     return 1 + (IsUnicodeHost(hostVersion_) ? 1 : 0) +

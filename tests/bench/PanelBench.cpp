@@ -1,17 +1,17 @@
 #include "tests/bench/PanelBench.h"
 
 #include "simhost/desktop/HostDesktop.h"
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/desktop/PanelView.h"
 #include "simhost/desktop/PluginDialogs.h"
-#include "simhost/hostfunctions/PluginModule.h"
-#include "simhost/documents/RecordLayouts.h"
-#include "simhost/documents/ScenarioScores.h"
-#include "simhost/hostfunctions/SimHost.h"
 #include "simhost/desktop/UserInput.h"
+#include "simhost/documents/ScenarioScores.h"
+#include "simhost/documents/UtfConversion.h"
+#include "simhost/hostfunctions/PluginModule.h"
+#include "simhost/hostfunctions/SimHost.h"
 
 namespace {
 
-constexpr UINT_PTR kPanelTimerId = 2; // the id the panel gives its timer
 constexpr uint32_t kHostVersion = 0x12050000;
 
 } // namespace
@@ -53,7 +53,7 @@ void PanelBench::Close() {
 }
 
 void PanelBench::Tick() {
-    SendMessageW(Panel(), WM_TIMER, kPanelTimerId, 0);
+    SendMessageW(Panel(), WM_TIMER, PanelFacts::kTimerId, 0);
     desktop_->PumpMessages();
 }
 

@@ -17,10 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "simhost/hostfunctions/HostFunctions.h"
-#include "simhost/documents/RecordLayouts.h"
-#include "simhost/hostfunctions/SimHost.h"
+#include "simhost/documents/RecordFields.h"
+#include "simhost/documents/RecordFormats.h"
+#include "simhost/documents/RecordTag.h"
+#include "simhost/documents/StaffLists.h"
 #include "simhost/documents/StaffNames.h"
+#include "simhost/hostfunctions/HostFunctions.h"
+#include "simhost/hostfunctions/SimHost.h"
 #include "tests/bench/LeastHostCalls.h"
 #include "tests/bench/PanelBench.h"
 
@@ -164,7 +167,8 @@ std::vector<Load> RowLoads(PanelBench& bench) {
             const auto number = static_cast<int16_t>(staff);
             loads.push_back({SimTag("SOIS"), number, 0});
             const Bytes* record = document.Records().Find({SimTag("SOIS"), number, 0});
-            const auto block = record ? static_cast<int16_t>(Word(*record, 30)) : number;
+            const auto block =
+                record ? static_cast<int16_t>(ReadLittleEndian16(*record, 30)) : number;
             if (!NumberedStaffName(document, kHostVersion, block, number))
                 loads.push_back({SimTag("SOTX"), block, 0});
         }

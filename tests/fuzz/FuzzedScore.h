@@ -21,7 +21,10 @@
 #include "shell/PanelInvocation.h"
 #include "simhost/desktop/HostDesktop.h"
 #include "simhost/desktop/PreferenceFolder.h"
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/HostText.h"
+#include "simhost/documents/RecordBuilders.h"
+#include "simhost/documents/RecordTag.h"
+#include "simhost/documents/StaffLists.h"
 #include "simhost/hostfunctions/SimHost.h"
 #include "staffsetpanel/NKStaffSetPanelWindow.h"
 

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "framework/ui/DialogCallback.h"
+#include "simhost/desktop/PanelFacts.h"
 #include "staffsetpanel/NKCtrlStaffSetDataList.h"
 #include "tests/fuzz/FuzzedScore.h"
 
@@ -16,8 +17,6 @@ namespace {
 
 using fuzzed::Check;
 
-// Sent by the host when its windows change state.
-constexpr UINT kHostStateChanged = 0x036D;
 // The message that means nothing (WM_NULL).
 constexpr UINT kNoMessage = 0;
 
@@ -131,8 +130,9 @@ void Deliver(FuzzedDataProvider& input, HWND dialog, NKStaffSetPanelWindow* pane
         break;
     }
     case 6:
-        DialogCallback(dialog, input.ConsumeBool() ? kHostStateChanged : WM_WINDOWPOSCHANGING, 0, 0,
-                       panel);
+        DialogCallback(dialog,
+                       input.ConsumeBool() ? PanelFacts::kHostStateChanged : WM_WINDOWPOSCHANGING,
+                       0, 0, panel);
         break;
     case 7:
         DialogCallback(dialog, WM_SIZE, input.ConsumeIntegralInRange<WPARAM>(0, 4),

@@ -15,7 +15,7 @@
 #include "shell/HostBridge.h"
 #include "shell/HostVersion.h"
 #include "shell/TranslationTables.h"
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/RecordStore.h"
 #include "simhost/documents/ScenarioScores.h"
 #include "simhost/hostfunctions/SimHost.h"
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "simhost/desktop/PanelFacts.h"
 
 namespace probe {
 
@@ -265,10 +266,10 @@ public:
             Pump();
         }
         log.Take();
-        dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(20128), log.host, ProbeDialogProc,
-                                    kInitParam);
+        dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(PanelFacts::kTemplateId), log.host,
+                                    ProbeDialogProc, kInitParam);
         Pump();
-        list = GetDlgItem(dialog, 101);
+        list = GetDlgItem(dialog, PanelFacts::kListId);
     }
 
     ~DialogProbe() {

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "simhost/desktop/HostDesktop.h"
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/hostfunctions/HostFunctions.h"
 #include "simhost/hostfunctions/SimHost.h"
 
 constexpr uint32_t kInterfaceVersion = 0x12050000;
-constexpr int32_t kPanelTemplate = 20128;
 
 inline const WCHAR* W(const char16_t* text) {
     return reinterpret_cast<const WCHAR*>(text);
@@ -73,8 +73,8 @@ protected:
     // when NX_Dialog failed.
     HWND OpenPanel(CallbackRecorder& recorder) {
         size_t before = recorder.seen.size();
-        if (!Host_NX_Dialog(kPanelTemplate, &CallbackRecorder::Callback, desktop.MainWindow(), 0,
-                            &recorder, kInterfaceVersion) ||
+        if (!Host_NX_Dialog(PanelFacts::kTemplateId, &CallbackRecorder::Callback,
+                            desktop.MainWindow(), 0, &recorder, kInterfaceVersion) ||
             recorder.seen.size() == before)
             return nullptr;
         opened.push_back(recorder.seen[before].dialog);

@@ -4,6 +4,7 @@
 
 #include "shell/EntryPoints.h"
 #include "shell/PanelInvocation.h"
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/documents/SampleScore.h"
 #include "staffsetpanel/NKStaffSetPanelWindow.h"
 #include "tests/support/FreshModule.h"
@@ -29,7 +30,7 @@ protected:
 
     HWND Item(int id) const { return GetDlgItem(panel->dialogHandle, id); }
     // One tick of the panel's timer, as the host delivers it.
-    void Tick() { SendMessageW(panel->dialogHandle, WM_TIMER, kPanelTimerId, 0); }
+    void Tick() { SendMessageW(panel->dialogHandle, WM_TIMER, PanelFacts::kTimerId, 0); }
 
     SimDocument& document = AddSampleScore(host);
     NKStaffSetPanelWindow* panel = nullptr;

@@ -11,8 +11,12 @@
 #include "framework/data/NKMusicRegion.h"
 #include "framework/ui/NKUI.h"
 #include "shell/EntryPoints.h"
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/RecordBuilders.h"
+#include "simhost/documents/RecordFields.h"
+#include "simhost/documents/RecordTag.h"
 #include "simhost/documents/SampleScore.h"
+#include "simhost/documents/StaffLists.h"
+#include "simhost/documents/UtfConversion.h"
 #include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "tests/support/FreshModule.h"
 
@@ -64,7 +68,7 @@ public:
         std::vector<std::string> descriptions;
         for (const RecordAddress& at : document.Records().AddressesOf(SimTag("SODT"))) {
             const Bytes& record = *document.Records().Find(at);
-            if ((Word(record, 26) & 0x3FFF) == kSampleDataCategory)
+            if ((ReadLittleEndian16(record, 26) & 0x3FFF) == kSampleDataCategory)
                 descriptions.push_back(ExpressionDescription(version, record));
         }
         return descriptions;

@@ -8,7 +8,7 @@
 #include "framework/core/NKUndoBlock.h"
 #include "framework/core/NKUndoBlockHandler.h"
 #include "shell/EntryPoints.h"
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/RecordTag.h"
 #include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/FreshModule.h"
 

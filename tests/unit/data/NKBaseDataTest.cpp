@@ -123,7 +123,7 @@ TEST(RecordBase, CollectionTagOverrideLoadsAndSavesUnderThatTag) {
     list.RemoveAt(0);
     ASSERT_TRUE(list.SaveAllForItem(SetList(1)));
     EXPECT_EQ((std::vector<int16_t>{0}), SubNumbers(h.Records(), other, SetList(1)));
-    EXPECT_EQ(8, Word(*h.Records().Find({other, SetList(1), 0}), 0));
+    EXPECT_EQ(8, ReadLittleEndian16(*h.Records().Find({other, SetList(1), 0}), 0));
     EXPECT_TRUE(h.Part(0).ItemRecords(kList, SetList(1)).empty());
 }
 

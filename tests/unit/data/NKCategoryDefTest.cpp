@@ -63,7 +63,7 @@ TEST(CategoryDef, NamesWithoutTerminatorEndAtTheirField) {
         const size_t nameBytes = record.size() - 4;
         for (size_t i = 0; i < nameBytes; ++i)
             record[2 + i] = (i % 2 == 1 && h.Wide()) ? 0 : 'n';
-        PutWord(record, record.size() - 2, 0x4141); // "AA" if read as name
+        WriteLittleEndian16(record, record.size() - 2, 0x4141); // "AA" if read as name
         h.Put(kCategory, 1, record);
         NKCategoryDef category;
         ASSERT_TRUE(category.Load(1));
@@ -91,7 +91,7 @@ TEST(CategoryDef, IdenticalMeansSameIdSameTrailingWordSameName) {
     h.Put(kCategory, 3, CategoryRecord(kWideHost, 6, "Text"));
     h.Put(kCategory, 4, CategoryRecord(kWideHost, 5, "Tex"));
     Bytes otherWord = CategoryRecord(kWideHost, 5, "Text");
-    PutWord(otherWord, 294, 2);
+    WriteLittleEndian16(otherWord, 294, 2);
     h.Put(kCategory, 5, otherWord);
 
     NKCategoryDefs categories;

@@ -82,7 +82,7 @@ TEST(Staff, EnumerationAndCopies) {
     NKStaff blank;
     blank.CopyDataFrom(&never);
     EXPECT_FALSE(blank.SaveAs(9));
-    EXPECT_EQ(109, Word(*h.Records().Find({SimTag("SOIS"), 9, 0}), 30));
+    EXPECT_EQ(109, ReadLittleEndian16(*h.Records().Find({SimTag("SOIS"), 9, 0}), 30));
     EXPECT_EQ(0, blank.NameTextBlock());
 }
 

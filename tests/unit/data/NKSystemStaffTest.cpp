@@ -100,20 +100,20 @@ TEST(SystemStaff, SavesWriteOrRemoveTheCompanion) {
     // Only the low 16 bits are stored.
     entry.staffPercent = 0x12345;
     ASSERT_TRUE(entry.Save());
-    EXPECT_EQ(0x2345, Word(*part.Find({kCompanion, SetList(4), 5}), 0));
+    EXPECT_EQ(0x2345, ReadLittleEndian16(*part.Find({kCompanion, SetList(4), 5}), 0));
 
     // The entry is written even when its companion is not; the save still fails.
     entry.SetDistance(-1000);
     entry.staffPercent = 50;
     h.host.FailCall({"NX_SaveEData"}, 2);
     EXPECT_FALSE(entry.Save());
-    EXPECT_EQ(-1000, Long(*part.Find({kList, SetList(4), 0}), 8));
-    EXPECT_EQ(0x2345, Word(*part.Find({kCompanion, SetList(4), 5}), 0));
+    EXPECT_EQ(-1000, ReadLittleEndian32(*part.Find({kList, SetList(4), 0}), 8));
+    EXPECT_EQ(0x2345, ReadLittleEndian16(*part.Find({kCompanion, SetList(4), 5}), 0));
 
     // A refused entry leaves the companion alone.
     h.host.FailCall({"NX_SaveEData"}, 1);
     EXPECT_FALSE(entry.Save());
-    EXPECT_EQ(0x2345, Word(*part.Find({kCompanion, SetList(4), 5}), 0));
+    EXPECT_EQ(0x2345, ReadLittleEndian16(*part.Find({kCompanion, SetList(4), 5}), 0));
 
     // The main list has no companions to remove.
     NKSystemStaff mainEntry;

@@ -75,7 +75,7 @@ TEST(TextExpressionDef, FieldsKeepTheHostsBits) {
     EXPECT_EQ(0x3FFF, definition.Category());
     definition.SetCategory(0x4007);
     ASSERT_TRUE(definition.Save());
-    PutWord(record, 26, 0xC007);
+    WriteLittleEndian16(record, 26, 0xC007);
     EXPECT_EQ(record, *h.Find(kDefinition, 1));
 }
 
@@ -190,7 +190,7 @@ TEST(TextExpressionDef, RefusedDeleteLeavesRecordAndObjectAsTheyWere) {
     TextHost h(kWideHost);
     const uint16_t flags = kExpressionDefHasEnclosure | kExpressionDefReferenceInUse;
     Bytes record = ExpressionDefRecord(kWideHost, 5, 1, "kept", flags);
-    PutWord(record, 4, 0); // in use, with the value 0
+    WriteLittleEndian16(record, 4, 0); // in use, with the value 0
     h.Put(kDefinition, 3, record);
     h.Put(kEnclosure, 3, Bytes(12, 0xEE));
 
@@ -201,7 +201,7 @@ TEST(TextExpressionDef, RefusedDeleteLeavesRecordAndObjectAsTheyWere) {
     EXPECT_EQ(record, *h.Find(kDefinition, 3));
     EXPECT_NE(nullptr, h.Find(kEnclosure, 3));
 
-    PutWord(record, 4, 0x1234);
+    WriteLittleEndian16(record, 4, 0x1234);
     h.Put(kDefinition, 3, record);
     ASSERT_TRUE(definition.Load(3));
     h.host.FailCall({"NX_SaveEData"}, 1);

@@ -7,7 +7,12 @@
 
 #include "framework/core/NKString.h"
 #include "shell/EntryPoints.h"
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/HostText.h"
+#include "simhost/documents/HostVersions.h"
+#include "simhost/documents/RecordBuilders.h"
+#include "simhost/documents/RecordFields.h"
+#include "simhost/documents/RecordTag.h"
+#include "simhost/documents/UtfConversion.h"
 #include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/FreshModule.h"
 

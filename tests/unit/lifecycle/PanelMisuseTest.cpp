@@ -10,8 +10,8 @@
 #include "framework/ui/NKUI.h"
 #include "shell/EntryPoints.h"
 #include "shell/PanelInvocation.h"
-#include "simhost/documents/SampleScore.h"
 #include "simhost/desktop/UserInput.h"
+#include "simhost/documents/SampleScore.h"
 #include "tests/support/FreshModule.h"
 #include "tests/support/HostDialogFixture.h"
 #include "tests/unit/lifecycle/LiveCensus.h"
@@ -40,7 +40,8 @@ protected:
     }
 
     std::string Preferences() {
-        std::ifstream file(host.PreferenceFolder() / "qmpluginprefs.txt", std::ios::binary);
+        std::ifstream file(host.PreferenceFolder() / PanelFacts::kPreferencesFile,
+                           std::ios::binary);
         std::ostringstream text;
         text << file.rdbuf();
         return text.str();
@@ -175,8 +176,8 @@ TEST_F(PanelMisuse, MessagesBeforeInitDialogLeaveAPanelThatOpensWhole) {
     NKStaffSetPanelWindow panel(&ui);
     panel.SetUpControls();
     EarlyMessages early{&panel};
-    ASSERT_TRUE(Host_NX_Dialog(kPanelTemplate, &EarlyMessages::Callback, desktop.MainWindow(), 0,
-                               &early, kInterfaceVersion));
+    ASSERT_TRUE(Host_NX_Dialog(PanelFacts::kTemplateId, &EarlyMessages::Callback,
+                               desktop.MainWindow(), 0, &early, kInterfaceVersion));
     desktop.PumpMessages();
 
     ASSERT_TRUE(early.delivered);

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/hostfunctions/HostFunctions.h"
-#include "simhost/documents/RecordLayouts.h"
 #include "tests/unit/settings/PreferenceHost.h"
 
 namespace {
@@ -80,7 +80,7 @@ TEST(SimulatedHostPreferenceFolder, NamesItsOwnFolderInWindowsFormAndRemovesItWh
         ASSERT_EQ(1, AskHost(15, buffer));
         const std::u16string expected = HostForm(folder);
         EXPECT_EQ(0, std::memcmp(buffer, expected.c_str(), (expected.size() + 1) * 2));
-        std::ofstream(folder / "qmpluginprefs.txt") << "a=1\n";
+        std::ofstream(folder / PanelFacts::kPreferencesFile) << "a=1\n";
     }
     EXPECT_FALSE(fs::exists(folder));
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/UtfConversion.h"
 #include "tests/unit/settings/PreferenceHost.h"
 
 namespace {

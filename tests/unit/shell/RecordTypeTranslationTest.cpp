@@ -9,7 +9,8 @@
 
 #include "shell/HostBridge.h"
 #include "shell/RecordTypeTranslation.h"
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/RecordFields.h"
+#include "simhost/documents/RecordTag.h"
 #include "simhost/hostfunctions/SimHost.h"
 #include "tests/support/FreshModule.h"
 
@@ -34,7 +35,7 @@ Bytes Words(std::vector<uint16_t> words) {
     words.resize(6);
     Bytes record(12);
     for (size_t i = 0; i < 6; ++i)
-        PutWord(record, i * 2, words[i]);
+        WriteLittleEndian16(record, i * 2, words[i]);
     return record;
 }
 
@@ -52,13 +53,13 @@ Bytes Sample(const FieldTable& table, unsigned seed) {
     for (const FieldRow& row : table.rows) {
         ++k;
         if (row.size == 4)
-            PutLong(structure, row.offset, static_cast<int32_t>(0x01030507u * k));
+            WriteLittleEndian32(structure, row.offset, static_cast<int32_t>(0x01030507u * k));
         else if (row.code == translation::kInvert)
-            PutWord(structure, row.offset, k % 2);
+            WriteLittleEndian16(structure, row.offset, k % 2);
         else if (row.code == translation::kLowByte)
-            PutWord(structure, row.offset, (k * 37) & 0xFF);
+            WriteLittleEndian16(structure, row.offset, (k * 37) & 0xFF);
         else
-            PutWord(structure, row.offset, static_cast<uint16_t>(0x8101 * k));
+            WriteLittleEndian16(structure, row.offset, static_cast<uint16_t>(0x8101 * k));
     }
     return structure;
 }
@@ -140,10 +141,11 @@ TEST_F(RecordTypeTranslationTest, ItemNumbersChooseTheRecordsOrFail) {
     Bytes run(48);
     EXPECT_EQ(1, Load(SimTag("pfPF"), 1, run));
     for (int16_t sub = 0; sub < 4; ++sub)
-        EXPECT_EQ(0x7700 + sub, Word(run, sub * 12u)) << "records in sub-number order";
+        EXPECT_EQ(0x7700 + sub, ReadLittleEndian16(run, sub * 12u))
+            << "records in sub-number order";
     Bytes fields(48);
     EXPECT_EQ(1, Load(SimTag("pfPF"), 0, fields));
-    EXPECT_EQ(0x12345678, Long(fields, 0));
+    EXPECT_EQ(0x12345678, ReadLittleEndian32(fields, 0));
 }
 
 TEST_F(RecordTypeTranslationTest, ArrayTypesAreRunsOfWholeRecords) {
@@ -202,27 +204,27 @@ TEST_F(RecordTypeTranslationTest, FieldsComeFromTheirRecordWords) {
 
     Bytes ex(50);
     ASSERT_EQ(1, Load(SimTag("pfEX"), 0, ex));
-    EXPECT_EQ(0x0400, Word(ex, 0));
-    EXPECT_EQ(0x0842, Word(ex, 42)) << "rows out of offset order";
-    EXPECT_EQ(0x0844, Word(ex, 44));
-    EXPECT_EQ(0x0746, Word(ex, 46));
-    EXPECT_EQ(0x0748, Word(ex, 48));
+    EXPECT_EQ(0x0400, ReadLittleEndian16(ex, 0));
+    EXPECT_EQ(0x0842, ReadLittleEndian16(ex, 42)) << "rows out of offset order";
+    EXPECT_EQ(0x0844, ReadLittleEndian16(ex, 44));
+    EXPECT_EQ(0x0746, ReadLittleEndian16(ex, 46));
+    EXPECT_EQ(0x0748, ReadLittleEndian16(ex, 48));
     Bytes dp(76);
     ASSERT_EQ(1, Load(SimTag("pfDP"), 0, dp));
-    EXPECT_EQ(0x0472, Word(dp, 72));
-    EXPECT_EQ(0x0174, Word(dp, 74));
+    EXPECT_EQ(0x0472, ReadLittleEndian16(dp, 72));
+    EXPECT_EQ(0x0174, ReadLittleEndian16(dp, 74));
     Bytes ms(104);
     ASSERT_EQ(1, Load(SimTag("pfMS"), 0, ms));
-    EXPECT_EQ(0x1002, Word(ms, 102));
+    EXPECT_EQ(0x1002, ReadLittleEndian16(ms, 102));
 
     Bytes ss(120, 0xCC);
     ASSERT_EQ(1, Load(SimTag("pfSS"), 0, ss));
-    EXPECT_EQ(0x1108, Word(ss, 8));
-    EXPECT_EQ(0x1110, Word(ss, 10));
-    EXPECT_EQ(0x1212, Word(ss, 12));
-    EXPECT_EQ(static_cast<int32_t>(0xABCD1234), Long(ss, 16));
-    EXPECT_EQ(0x0085, Word(ss, 28)) << "low byte only";
-    EXPECT_EQ(0, Word(ss, 30)) << "bytes between fields are cleared";
+    EXPECT_EQ(0x1108, ReadLittleEndian16(ss, 8));
+    EXPECT_EQ(0x1110, ReadLittleEndian16(ss, 10));
+    EXPECT_EQ(0x1212, ReadLittleEndian16(ss, 12));
+    EXPECT_EQ(static_cast<int32_t>(0xABCD1234), ReadLittleEndian32(ss, 16));
+    EXPECT_EQ(0x0085, ReadLittleEndian16(ss, 28)) << "low byte only";
+    EXPECT_EQ(0, ReadLittleEndian16(ss, 30)) << "bytes between fields are cleared";
     EXPECT_EQ(Bytes(12, 0xCC), Bytes(ss.begin() + 108, ss.end()));
 }
 
@@ -233,11 +235,11 @@ TEST_F(RecordTypeTranslationTest, ConversionCodes) {
     for (auto [code, value] : std::vector<std::pair<uint8_t, uint32_t>>{
              {1, 0x12345678}, {2, 0x56781234}, {0, 0}, {7, 0}}) {
         const FieldRow row = wide.Code(code);
-        PutLong(structure, 0, -1);
+        WriteLittleEndian32(structure, 0, -1);
         translation::LoadField(row, record.data(), structure.data());
-        EXPECT_EQ(value, static_cast<uint32_t>(Long(structure, 0))) << int(code);
+        EXPECT_EQ(value, static_cast<uint32_t>(ReadLittleEndian32(structure, 0))) << int(code);
         Bytes saved = record;
-        PutLong(structure, 0, static_cast<int32_t>(0x0A0B0C0D));
+        WriteLittleEndian32(structure, 0, static_cast<int32_t>(0x0A0B0C0D));
         EXPECT_EQ(code == 1 || code == 2,
                   translation::SaveField(row, structure.data(), saved.data()));
         if (code == 1)
@@ -261,7 +263,7 @@ TEST_F(RecordTypeTranslationTest, ConversionCodes) {
         const FieldRow row = narrow.Code(code);
         Bytes stored = Words({0, 0, word});
         translation::LoadField(row, stored.data(), structure.data());
-        EXPECT_EQ(field, Word(structure, 0)) << int(code) << " " << word;
+        EXPECT_EQ(field, ReadLittleEndian16(structure, 0)) << int(code) << " " << word;
         Bytes saved = Words({0x5555, 0x5555, 0x5555});
         EXPECT_TRUE(translation::SaveField(row, structure.data(), saved.data()));
         EXPECT_EQ(Words({0x5555, 0x5555, savedWord}), saved) << int(code) << " " << word;
@@ -270,11 +272,11 @@ TEST_F(RecordTypeTranslationTest, ConversionCodes) {
     // The same through the host: 'pfMS' offset 12 is inverted.
     Bytes ms(104);
     EXPECT_EQ(1, Save(SimTag("pfMS"), 0, ms));
-    EXPECT_EQ(1, Word(Ot(SimTag("ot36"), -2, 0), 2));
+    EXPECT_EQ(1, ReadLittleEndian16(Ot(SimTag("ot36"), -2, 0), 2));
     PutOt(SimTag("ot36"), -2, 0, Words({0, 0, 0x0808}));
     EXPECT_EQ(1, Load(SimTag("pfMS"), 0, ms));
-    EXPECT_EQ(1, Word(ms, 12));
-    EXPECT_EQ(0x0808, Word(ms, 8));
+    EXPECT_EQ(1, ReadLittleEndian16(ms, 12));
+    EXPECT_EQ(0x0808, ReadLittleEndian16(ms, 8));
 }
 
 TEST_F(RecordTypeTranslationTest, EachRecordIsReadOnceAndWrittenOnlyWhenChanged) {
@@ -325,9 +327,9 @@ TEST_F(RecordTypeTranslationTest, SavesKeepTheWordsOfOtherFields) {
     const Bytes exFields = Sample(ex, 11);
     EXPECT_EQ(1, Save(SimTag("pfEX"), 0, exFields));
     Bytes dp(76);
-    PutWord(dp, 72, 0x4242);
+    WriteLittleEndian16(dp, 72, 0x4242);
     EXPECT_EQ(1, Save(SimTag("pfDP"), 0, dp));
-    EXPECT_EQ(0x4242, Word(Ot(SimTag("ot77"), -2, 4), 0));
+    EXPECT_EQ(0x4242, ReadLittleEndian16(Ot(SimTag("ot77"), -2, 4), 0));
     Bytes loaded(50);
     EXPECT_EQ(1, Load(SimTag("pfEX"), 0, loaded));
     EXPECT_EQ(exFields, loaded);
@@ -335,12 +337,13 @@ TEST_F(RecordTypeTranslationTest, SavesKeepTheWordsOfOtherFields) {
     Bytes sp(36, 0x11);
     EXPECT_EQ(1, Save(SimTag("pfSP"), 1, sp));
     Bytes pf05(22);
-    PutWord(pf05, 20, 0x0502);
+    WriteLittleEndian16(pf05, 20, 0x0502);
     EXPECT_EQ(1, Save(SimTag("pf05"), 0, pf05));
     Bytes expected = Bytes(12, 0x11);
-    PutWord(expected, 4, 0x0502);
+    WriteLittleEndian16(expected, 4, 0x0502);
     EXPECT_EQ(expected, Ot(SimTag("ot94"), -2, 2));
-    EXPECT_EQ(0, Word(Ot(SimTag("ot94"), -2, 0), 8)) << "pf05 offset 18 is 'ot94' word 4";
+    EXPECT_EQ(0, ReadLittleEndian16(Ot(SimTag("ot94"), -2, 0), 8))
+        << "pf05 offset 18 is 'ot94' word 4";
 }
 
 TEST_F(RecordTypeTranslationTest, FieldMappedBuffersMustHoldTheStructureASizeQueryReports) {

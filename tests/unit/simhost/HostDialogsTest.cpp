@@ -7,6 +7,10 @@
 
 namespace {
 
+using PanelFacts::kAddStavesId;
+using PanelFacts::kCreateSetId;
+using PanelFacts::kNameFieldId;
+
 // A question, as the panel asks it.
 int Ask(HWND owner, const char16_t* text, const char16_t* caption) {
     return MessageBoxW(owner, W(text), W(caption), MB_YESNO);
@@ -23,14 +27,14 @@ TEST_F(HostDialogTest, PanelDialogRoutesEveryMessageWithTheUserDataFromTheFirstO
         EXPECT_EQ(&panel, routed.userData) << "message " << routed.message;
     }
     EXPECT_EQ(u"QM Staff Set Panel", WindowTextOf(dialog));
-    EXPECT_EQ(u"&Create Set", WindowTextOf(GetDlgItem(dialog, 104)));
+    EXPECT_EQ(u"&Create Set", WindowTextOf(GetDlgItem(dialog, kCreateSetId)));
     EXPECT_EQ(desktop.MainWindow(), GetWindow(dialog, GW_OWNER));
     EXPECT_EQ(desktop.MainWindow(), GetParent(dialog)) << "a popup's parent is its owner";
 
     std::vector<HostCall> calls = host.Log().CallsOf("NX_Dialog");
     ASSERT_EQ(1u, calls.size());
     const HostCall& call = calls[0];
-    EXPECT_EQ(kPanelTemplate, call.arguments[0]);
+    EXPECT_EQ(PanelFacts::kTemplateId, call.arguments[0]);
     EXPECT_EQ(reinterpret_cast<intptr_t>(&panel), call.arguments[4]);
 }
 
@@ -51,15 +55,15 @@ TEST_F(HostDialogTest, TwoDialogsEachReachTheirOwnCallback) {
     ASSERT_NE(nullptr, one);
     ASSERT_NE(nullptr, two);
     size_t panelBefore = panel.seen.size();
-    SendMessageW(two, WM_COMMAND, MAKEWPARAM(105, BN_CLICKED), 0);
+    SendMessageW(two, WM_COMMAND, MAKEWPARAM(kAddStavesId, BN_CLICKED), 0);
     EXPECT_EQ(panelBefore, panel.seen.size());
     EXPECT_EQ(WM_COMMAND, other.seen.back().message);
-    EXPECT_EQ(105u, LOWORD(other.seen.back().wParam));
+    EXPECT_EQ(static_cast<WORD>(kAddStavesId), LOWORD(other.seen.back().wParam));
 }
 
 TEST_F(HostDialogTest, DialogWithoutANamedParentIsOwnedByTheMainWindow) {
-    ASSERT_NE(0, Host_NX_Dialog(kPanelTemplate, &CallbackRecorder::Callback, nullptr, 0, &panel,
-                                kInterfaceVersion));
+    ASSERT_NE(0, Host_NX_Dialog(PanelFacts::kTemplateId, &CallbackRecorder::Callback, nullptr, 0,
+                                &panel, kInterfaceVersion));
     ASSERT_FALSE(panel.seen.empty());
     opened.push_back(panel.seen[0].dialog);
     EXPECT_EQ(desktop.MainWindow(), GetWindow(panel.seen[0].dialog, GW_OWNER));
@@ -68,11 +72,11 @@ TEST_F(HostDialogTest, DialogWithoutANamedParentIsOwnedByTheMainWindow) {
 TEST_F(HostDialogTest, DialogFailsWithoutTemplateCallbackOrPluginModule) {
     EXPECT_EQ(0, Host_NX_Dialog(4242, &CallbackRecorder::Callback, desktop.MainWindow(), 0, &panel,
                                 kInterfaceVersion));
-    EXPECT_EQ(0, Host_NX_Dialog(kPanelTemplate, nullptr, desktop.MainWindow(), 0, &panel,
+    EXPECT_EQ(0, Host_NX_Dialog(PanelFacts::kTemplateId, nullptr, desktop.MainWindow(), 0, &panel,
                                 kInterfaceVersion));
     host.SetPluginModule(nullptr);
-    EXPECT_EQ(0, Host_NX_Dialog(kPanelTemplate, &CallbackRecorder::Callback, desktop.MainWindow(),
-                                0, &panel, kInterfaceVersion));
+    EXPECT_EQ(0, Host_NX_Dialog(PanelFacts::kTemplateId, &CallbackRecorder::Callback,
+                                desktop.MainWindow(), 0, &panel, kInterfaceVersion));
     EXPECT_EQ(0u, panel.CountOf(WM_INITDIALOG));
 }
 
@@ -89,22 +93,22 @@ TEST_F(HostDialogTest, EndDialogDestroysOnlyAPluginDialog) {
 TEST_F(HostDialogTest, TextRoundTripsInUtf16AndOneBytePerUnit) {
     HWND dialog = OpenPanel(panel);
     ASSERT_NE(nullptr, dialog);
-    HWND name = GetDlgItem(dialog, 102);
+    HWND name = GetDlgItem(dialog, kNameFieldId);
 
-    ASSERT_EQ(1,
-              Host_NX_SetDlgString_UTF16(dialog, 102, u"Clarinet in B\u266D", kInterfaceVersion));
+    ASSERT_EQ(1, Host_NX_SetDlgString_UTF16(dialog, kNameFieldId, u"Clarinet in B\u266D",
+                                            kInterfaceVersion));
     EXPECT_EQ(u"Clarinet in B\u266D", WindowTextOf(name));
     char narrow[64] = {};
-    ASSERT_EQ(1, Host_NX_GetDlgString(dialog, 102, narrow, 64, kInterfaceVersion));
+    ASSERT_EQ(1, Host_NX_GetDlgString(dialog, kNameFieldId, narrow, 64, kInterfaceVersion));
     EXPECT_STREQ("Clarinet in B\x6D", narrow) << "each unit gives its low byte";
 
-    ASSERT_EQ(1, Host_NX_SetDlgString(dialog, 102, "Fl\xFBte", kInterfaceVersion));
+    ASSERT_EQ(1, Host_NX_SetDlgString(dialog, kNameFieldId, "Fl\xFBte", kInterfaceVersion));
     EXPECT_EQ(u"Fl\u00FBte", WindowTextOf(name)) << "each byte becomes the unit of its value";
     char16_t wide[64] = {};
-    ASSERT_EQ(1, Host_NX_GetDlgString_UTF16(dialog, 102, wide, 64, kInterfaceVersion));
+    ASSERT_EQ(1, Host_NX_GetDlgString_UTF16(dialog, kNameFieldId, wide, 64, kInterfaceVersion));
     EXPECT_EQ(u"Fl\u00FBte", std::u16string(wide));
 
-    ASSERT_EQ(1, Host_NX_SetDlgString_UTF16(dialog, 102, u"", kInterfaceVersion));
+    ASSERT_EQ(1, Host_NX_SetDlgString_UTF16(dialog, kNameFieldId, u"", kInterfaceVersion));
     EXPECT_EQ(u"", WindowTextOf(name));
 }
 
@@ -113,16 +117,18 @@ TEST_F(HostDialogTest, ReadingTextStopsOneUnitShortOfTheCapacityWithATerminator)
     ASSERT_NE(nullptr, dialog);
     std::u16string longName(6000, u'x');
     longName[4998] = u'y';
-    ASSERT_TRUE(SetWindowTextW(GetDlgItem(dialog, 102), W(longName.c_str())));
+    ASSERT_TRUE(SetWindowTextW(GetDlgItem(dialog, kNameFieldId), W(longName.c_str())));
 
     std::vector<char16_t> wide(5002, u'#');
-    ASSERT_EQ(1, Host_NX_GetDlgString_UTF16(dialog, 102, wide.data(), 5000, kInterfaceVersion));
+    ASSERT_EQ(
+        1, Host_NX_GetDlgString_UTF16(dialog, kNameFieldId, wide.data(), 5000, kInterfaceVersion));
     EXPECT_EQ(u'y', wide[4998]);
     EXPECT_EQ(0, wide[4999]);
     EXPECT_EQ(u'#', wide[5000]) << "nothing written past the capacity";
 
     std::vector<char> narrow(5002, '#');
-    ASSERT_EQ(1, Host_NX_GetDlgString(dialog, 102, narrow.data(), 5000, kInterfaceVersion));
+    ASSERT_EQ(1,
+              Host_NX_GetDlgString(dialog, kNameFieldId, narrow.data(), 5000, kInterfaceVersion));
     EXPECT_EQ('y', narrow[4998]);
     EXPECT_EQ(0, narrow[4999]);
     EXPECT_EQ('#', narrow[5000]);
@@ -132,10 +138,10 @@ TEST_F(HostDialogTest, ItemFunctionsActOnTheRealControlsAndFailForMissingOnes) {
     HWND dialog = OpenPanel(panel);
     ASSERT_NE(nullptr, dialog);
 
-    ASSERT_EQ(1, Host_NX_EnableDlgItem(dialog, 104, 0, kInterfaceVersion));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 104)));
-    ASSERT_EQ(1, Host_NX_EnableDlgItem(dialog, 104, 1, kInterfaceVersion));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 104)));
+    ASSERT_EQ(1, Host_NX_EnableDlgItem(dialog, kCreateSetId, 0, kInterfaceVersion));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kCreateSetId)));
+    ASSERT_EQ(1, Host_NX_EnableDlgItem(dialog, kCreateSetId, 1, kInterfaceVersion));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kCreateSetId)));
 
     char16_t untouched[4] = {u'#', 0};
     EXPECT_EQ(0, Host_NX_EnableDlgItem(dialog, 999, 1, kInterfaceVersion));

@@ -2,10 +2,11 @@
 // created, walked and compared, and what the sample score holds.
 #include <gtest/gtest.h>
 
-#include "simhost/documents/RecordLayouts.h"
+#include "simhost/documents/RecordTag.h"
 #include "simhost/documents/SampleScore.h"
-#include "simhost/hostfunctions/SimHost.h"
+#include "simhost/documents/StaffLists.h"
 #include "simhost/documents/StaffNames.h"
+#include "simhost/hostfunctions/SimHost.h"
 
 TEST(SimulatedHost, RecordStoreNumbersNewRecordsAndWalksInKeyOrder) {
     RecordStore store;

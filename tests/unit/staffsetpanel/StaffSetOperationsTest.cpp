@@ -117,7 +117,7 @@ TEST(StaffSetOperations, MovingASetExchangesListsAndNamesWithItsNeighbour) {
     // The double basses' size travels with them.
     const Bytes* percent = session.document.PartRecords(0).Find({SimTag("dtLP"), -33, 18});
     ASSERT_NE(nullptr, percent);
-    EXPECT_EQ(75, Word(*percent, 0));
+    EXPECT_EQ(75, ReadLittleEndian16(*percent, 0));
 }
 
 TEST(StaffSetOperations, DeleteClearsTheListAndAnyNameRecord) {

@@ -1,6 +1,7 @@
 // What the panel's rows will show of each slot, read from the sample score.
 #include <gtest/gtest.h>
 
+#include "simhost/documents/HostText.h"
 #include "staffsetpanel/StaffSetOverview.h"
 #include "staffsetpanel/StaffSetQueries.h"
 #include "tests/support/StaffSetSession.h"

@@ -14,6 +14,7 @@
 
 #include "framework/ui/DialogCallback.h"
 #include "framework/ui/NKUI.h"
+#include "simhost/desktop/PanelFacts.h"
 #include "simhost/desktop/UserInput.h"
 #include "tests/support/TestWindowFixture.h"
 
@@ -125,10 +126,10 @@ TEST_F(TestWindowTest, ActivationChangesReachTheWindowBothWays) {
 TEST_F(TestWindowTest, TheDialogIsDisabledWhileTheHostShowsAModalDialog) {
     ASSERT_TRUE(Open());
     ASSERT_TRUE(desktop.PutUpModalDialog());
-    SendMessageW(Dialog(), 0x036D, 0, 0);
+    SendMessageW(Dialog(), PanelFacts::kHostStateChanged, 0, 0);
     EXPECT_FALSE(IsWindowEnabled(Dialog()));
     desktop.TakeDownModalDialog();
-    SendMessageW(Dialog(), 0x036D, 0, 0);
+    SendMessageW(Dialog(), PanelFacts::kHostStateChanged, 0, 0);
     EXPECT_TRUE(IsWindowEnabled(Dialog()));
 }
 
@@ -136,7 +137,7 @@ TEST_F(TestWindowTest, AWindowThatKeepsItsEnabledStateIgnoresTheHost) {
     ASSERT_TRUE(Open());
     window.keepEnabled = true;
     ASSERT_TRUE(desktop.PutUpModalDialog());
-    SendMessageW(Dialog(), 0x036D, 0, 0);
+    SendMessageW(Dialog(), PanelFacts::kHostStateChanged, 0, 0);
     EXPECT_TRUE(IsWindowEnabled(Dialog()));
     desktop.TakeDownModalDialog();
 }

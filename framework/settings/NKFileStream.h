@@ -50,7 +50,8 @@ protected:
     FILE* file = nullptr;
 
 private:
-    bool HasFolder() const;
+    // BuildPath; false when the path names no folder, which nothing is then to be done with.
+    bool BuildPathInFolder(NKString* target) const;
     // 8-bit or UTF-16 text by the host's version, as the host wrote it.
     unsigned char hostFolder[kHostPathBufferSize] = {};
 };

@@ -10,13 +10,13 @@
 //   sees it: an 8-bit path byte by byte as Latin-1, a UTF-16 path by its code points (an
 //   unpaired surrogate becomes U+FFFD). A name with a "\" of its own cannot be reached.
 //
-// Paths are zero-terminated and owned by the caller; a null path fails. The calls keep no
-// state of their own, save the test hook at the end, and run on the host's user-interface
-// thread like the rest of the plug-in. Nothing is thrown.
+// HostFilesWindows.cpp and HostFilesPosix.cpp each implement the calls that name a file for
+// their system; HostFiles.cpp holds what both share. Paths are zero-terminated and owned by
+// the caller; a null path fails. The calls keep no state and run on the host's
+// user-interface thread like the rest of the plug-in. Nothing is thrown.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <cstdio>
 
 // fopen with a C mode ("r", "w+" ...); null when the file cannot be opened. The caller
@@ -24,7 +24,9 @@
 FILE* OpenHostFile(const char* path, const char* mode);
 FILE* OpenHostFile(const char16_t* path, const char* mode);
 
-// Writes count bytes to a file opened above; false when not all of them were written.
+// Writes count bytes to a file opened above; false when not all of them were written. The C
+// library buffers what it writes, so a full disk may show only when the file is closed:
+// fclose's result counts as much as this one's.
 bool WriteHostFile(FILE* file, const void* bytes, size_t count);
 
 // Puts the file replacement in the place of target in one step: the target is either the
@@ -41,7 +43,3 @@ bool RemoveHostFile(const char16_t* path);
 // True when something (a file or a folder) exists under the path.
 bool HostFileExists(const char* path);
 bool HostFileExists(const char16_t* path);
-
-// For tests only: after this many more bytes, WriteHostFile writes nothing more and fails,
-// as on a full disk. A negative count lifts the limit.
-void LimitHostFileWritesForTests(int64_t bytes);

@@ -16,7 +16,7 @@ includes_of() { # folders-pattern paths...
 }
 
 plugin_breaches=$(includes_of 'simhost|platform/substitute' \
-    shell framework staffsetpanel resources platform/HostFiles.h platform/HostFiles.cpp)
+    shell framework staffsetpanel resources platform/HostFiles*)
 host_breaches=$(includes_of 'shell|framework|staffsetpanel' simhost)
 
 status=0

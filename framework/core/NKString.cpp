@@ -95,6 +95,10 @@ bool NKString::Reserve(uint64_t units) {
     // n + 1 reaches the capacity), all come to this: the capacity becomes the smallest
     // multiple of 10 above n. A buffer of exactly n + 1 units already is that size and is
     // kept rather than replaced by one of the same size.
+    if (units >= UINT32_MAX) {
+        // No capacity holds it, and units + 1 could wrap to 0.
+        return false;
+    }
     if (capacity >= units + 1) {
         return true;
     }

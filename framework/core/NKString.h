@@ -40,6 +40,12 @@ public:
 
     uint32_t Length() const { return length; }
     uint32_t Capacity() const { return capacity; }
+    // Room for a text of this many units and its terminator, so that assigning or appending
+    // up to that length copies nothing more: the capacity becomes the smallest multiple of
+    // 10 above units, unless it already is at least units + 1. The text stays as it is. False,
+    // with the string unchanged, when the room cannot be had: no memory, or a buffer of 4 GB
+    // or more.
+    bool Reserve(uint64_t units);
     // 0 for an index not below Length().
     char16_t CharAt(uint32_t index) const;
 
@@ -76,8 +82,6 @@ public:
     bool RemoveFontTags();
 
 private:
-    // Room for units of text plus the terminator; false (unchanged) when it cannot be had.
-    bool Reserve(uint64_t units);
     bool CopyFrom(const NKString& other);
     void Trim(bool spacesAndTabsToo);
 

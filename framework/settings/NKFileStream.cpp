@@ -5,6 +5,17 @@
 #include "platform/HostFiles.h"
 #include "shell/HostVersion.h"
 
+namespace {
+
+// Calls door with each path in the host's own width: an 8-bit host's as its bytes, in the
+// host's code page, a UTF-16 host's as its units. Each narrow view lives in its own string,
+// so that several stay valid together.
+template <typename Door, typename... Paths> auto InHostWidth(Door door, const Paths&... paths) {
+    return HostUsesUtf16() ? door(paths.WideText()...) : door(paths.NarrowText()...);
+}
+
+} // namespace
+
 NKFileStream::NKFileStream(const unsigned char* folder, const char* name) : fileName(name) {
     if (folder != nullptr) {
         std::memcpy(hostFolder, folder, kHostPathBufferSize);
@@ -24,14 +35,19 @@ NKFileStream::~NKFileStream() {
 }
 
 void NKFileStream::BuildPath(NKString* target) const {
-    if (target == nullptr) {
-        return;
+    if (target != nullptr) {
+        BuildPathInFolder(target);
     }
+}
+
+// A host that could not name its folder leaves the buffer empty: the path would then be
+// "\" and the file name, the root of the current drive, which is nobody's preference folder.
+bool NKFileStream::BuildPathInFolder(NKString* target) const {
     if (folderOverride.Length() > 0) {
         target->Assign(&folderOverride);
         if ((folderOverride.CharAt(folderOverride.Length() - 1) & 0xFF) == '\\') {
             target->Append(&fileName);
-            return;
+            return true;
         }
     } else if (HostUsesUtf16()) {
         char16_t units[kHostPathBufferSize / 2];
@@ -40,59 +56,39 @@ void NKFileStream::BuildPath(NKString* target) const {
     } else {
         target->AssignNarrow(reinterpret_cast<const char*>(hostFolder));
     }
+    const bool inFolder = target->Length() > 0;
     target->AppendChar(u'\\');
     target->Append(&fileName);
-}
-
-// A host that could not name its folder leaves the buffer empty: the path would then be
-// "\" and the file name, the root of the current drive, which is nobody's preference folder.
-bool NKFileStream::HasFolder() const {
-    if (folderOverride.Length() > 0) {
-        return true;
-    }
-    return HostUsesUtf16() ? (hostFolder[0] | hostFolder[1]) != 0 : hostFolder[0] != 0;
+    return inFolder;
 }
 
 bool NKFileStream::Open(const char* mode) {
     Close();
-    if (!HasFolder()) {
+    NKString path;
+    if (!BuildPathInFolder(&path)) {
         return false;
     }
-    NKString path;
-    BuildPath(&path);
-    file = HostUsesUtf16() ? OpenHostFile(path.WideText(), mode)
-                           : OpenHostFile(path.NarrowText(), mode);
+    file = InHostWidth([mode](auto text) { return OpenHostFile(text, mode); }, path);
     return file != nullptr;
 }
 
-// Every door call gets the path in the host's own width: an 8-bit host's as its bytes, in
-// the host's code page, a UTF-16 host's as its units.
 bool NKFileStream::FileExists() const {
     NKString path;
-    BuildPath(&path);
-    return HasFolder() &&
-           (HostUsesUtf16() ? HostFileExists(path.WideText()) : HostFileExists(path.NarrowText()));
+    return BuildPathInFolder(&path) &&
+           InHostWidth([](auto text) { return HostFileExists(text); }, path);
 }
 
 bool NKFileStream::ReplaceFileWith(const NKFileStream& replacement) const {
-    if (!HasFolder() || !replacement.HasFolder()) {
-        return false;
-    }
     NKString from, to;
-    replacement.BuildPath(&from);
-    BuildPath(&to);
-    if (HostUsesUtf16()) {
-        return ReplaceHostFile(from.WideText(), to.WideText());
-    }
-    // Each narrow view lives in its own string, so both stay valid together.
-    return ReplaceHostFile(from.NarrowText(), to.NarrowText());
+    return replacement.BuildPathInFolder(&from) && BuildPathInFolder(&to) &&
+           InHostWidth([](auto fromText, auto toText) { return ReplaceHostFile(fromText, toText); },
+                       from, to);
 }
 
 bool NKFileStream::RemoveFile() const {
     NKString path;
-    BuildPath(&path);
-    return HasFolder() &&
-           (HostUsesUtf16() ? RemoveHostFile(path.WideText()) : RemoveHostFile(path.NarrowText()));
+    return BuildPathInFolder(&path) &&
+           InHostWidth([](auto text) { return RemoveHostFile(text); }, path);
 }
 
 bool NKFileStream::Close() {

@@ -50,7 +50,8 @@ protected:
     FILE* file = nullptr;
 
 private:
-    bool HasFolder() const;
+    // Builds the path as BuildPath does; false when it names no folder and must not be used.
+    bool BuildPathInFolder(NKString* target) const;
     // 8-bit or UTF-16 text by the host's version, as the host wrote it.
     unsigned char hostFolder[kHostPathBufferSize] = {};
 };

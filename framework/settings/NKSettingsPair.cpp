@@ -1,5 +1,13 @@
 #include "framework/settings/NKSettingsPair.h"
 
+namespace {
+
+char16_t LowerAsciiLetter(char16_t unit) {
+    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
+}
+
+} // namespace
+
 NKSettingsPair::NKSettingsPair(const NKString* newKey, const NKString* newValue) {
     key.Assign(newKey);
     value.Assign(newValue);
@@ -9,4 +17,21 @@ NKSettingsPair::NKSettingsPair(const NKString* newKey, const NKString* newValue)
 
 void NKSettingsPair::SetValue(const NKString* newValue) {
     value.Assign(newValue);
+}
+
+bool KeysMatch(const NKString* searched, const NKString* candidate) {
+    if (candidate == nullptr) {
+        return false;
+    }
+    const uint32_t length = searched != nullptr ? searched->Length() : 0;
+    if (candidate->Length() != length) {
+        return false;
+    }
+    for (uint32_t i = 0; i < length; ++i) {
+        if ((LowerAsciiLetter(searched->CharAt(i)) & 0xFF) !=
+            (LowerAsciiLetter(candidate->CharAt(i)) & 0xFF)) {
+            return false;
+        }
+    }
+    return true;
 }

@@ -17,3 +17,8 @@ public:
     NKString key;
     NKString value;
 };
+
+// True when the keys are the same text once A to Z are made a to z, whatever locale the
+// host runs in, and each unit is cut to its low byte. A null candidate matches nothing; a
+// null searched key is the empty key.
+bool KeysMatch(const NKString* searched, const NKString* candidate);

@@ -1,7 +1,5 @@
 #include "framework/settings/NKSettingsPairs.h"
 
-#include "framework/settings/PreferenceFiles.h"
-
 const char* NKSettingsPairs::ClassName() const {
     return "NKSettingsPairs";
 }

@@ -16,10 +16,6 @@ constexpr int32_t kPreferenceFolderKind = 15;
 // The preferences file's new content is written under this name first, beside it.
 constexpr const char* kPreferencesReplacementName = "qmpluginprefs.txt.new";
 
-char16_t LowerAsciiLetter(char16_t unit) {
-    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
-}
-
 NKString* CopyUnits(const NKString& text, uint32_t begin, uint32_t end) {
     NKString* copy = new (std::nothrow) NKString();
     if (copy != nullptr && !AssignUnits(*copy, text.WideText() + begin, end - begin)) {
@@ -69,23 +65,6 @@ NKTextFileStream* CreatePreferenceStream(bool preferences) {
         HostVersion() < kHostVersion10 ? kPreferenceFolderKindOld : kPreferenceFolderKind, folder);
     return new (std::nothrow)
         NKTextFileStream(folder, preferences ? kPreferencesFileName : kOptionsFileName);
-}
-
-bool KeysMatch(const NKString* searched, const NKString* candidate) {
-    if (candidate == nullptr) {
-        return false;
-    }
-    const uint32_t length = searched != nullptr ? searched->Length() : 0;
-    if (candidate->Length() != length) {
-        return false;
-    }
-    for (uint32_t i = 0; i < length; ++i) {
-        if ((LowerAsciiLetter(searched->CharAt(i)) & 0xFF) !=
-            (LowerAsciiLetter(candidate->CharAt(i)) & 0xFF)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 NKSettingsPairs* ParsePairs(const NKStrings* lines) {

@@ -20,11 +20,6 @@ constexpr const char* kOptionsFileName = "qmpluginoptions.txt";
 // opens nothing.
 NKTextFileStream* CreatePreferenceStream(bool preferences);
 
-// True when the keys are the same text once A to Z are made a to z, whatever locale the
-// host runs in, and each unit is cut to its low byte. A null candidate matches nothing; a
-// null searched key is the empty key.
-bool KeysMatch(const NKString* searched, const NKString* candidate);
-
 // One pair for each line that holds one, in line order, as a new collection (the caller
 // deletes it); null for null lines or when memory ran out.
 NKSettingsPairs* ParsePairs(const NKStrings* lines);

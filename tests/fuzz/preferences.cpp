@@ -13,16 +13,17 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/settings/PreferenceFiles.h"
-#include "platform/HostFiles.h"
 #include "shell/EntryPoints.h"
 #include "shell/HostBridge.h"
 #include "shell/HostVersion.h"
 #include "simhost/desktop/PreferenceFolder.h"
 #include "simhost/hostfunctions/SimHost.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace fs = std::filesystem;
 
@@ -122,7 +123,6 @@ const fs::path& Folder() {
 void Reset() {
     ResetHostBridgeForTests();
     ResetHostVersionForTests();
-    LimitHostFileWritesForTests(-1);
 }
 
 } // namespace
@@ -183,10 +183,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const Pair& pair : after)
         written += pair.key + "=" + pair.value + "\n";
 
-    if (diskFull)
-        LimitHostFileWritesForTests(diskRoom);
-    const bool saved = SaveSetting(&stored);
-    LimitHostFileWritesForTests(-1);
+    bool saved = false;
+    {
+        std::optional<FileSizeLimit> full;
+        if (diskFull) {
+            full.emplace(static_cast<uint64_t>(diskRoom));
+            Check(full->Holds());
+        }
+        saved = SaveSetting(&stored);
+    }
     Check(!fs::exists(replacement));
     if (saved) {
         Check(Read(preferences) == written);

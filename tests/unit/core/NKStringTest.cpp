@@ -45,6 +45,23 @@ TEST(NKStringTest, BuffersAreMadeOnDemandAndGrowInStepsOfTen) {
     EXPECT_EQ(appended.Length(), 0u);
 }
 
+TEST(NKStringTest, ReservedRoomTakesTheTextWithoutGrowingAgain) {
+    NKString s("keep");
+    EXPECT_TRUE(s.Reserve(25));
+    EXPECT_EQ(s.Capacity(), 30u);
+    EXPECT_EQ(Units(s), u"keep");
+    while (s.Length() < 25)
+        s.AppendChar(u'x');
+    EXPECT_EQ(s.Capacity(), 30u);
+    EXPECT_TRUE(s.Reserve(5));
+    EXPECT_EQ(s.Capacity(), 30u) << "never shrinks";
+
+    EXPECT_FALSE(s.Reserve(UINT32_MAX));
+    EXPECT_FALSE(s.Reserve(UINT64_MAX)) << "room for one more unit than this cannot be counted";
+    EXPECT_EQ(s.Capacity(), 30u);
+    EXPECT_EQ(s.Length(), 25u);
+}
+
 TEST(NKStringTest, NarrowAndWideRoundTrips) {
     NKString s("\xE9");
     EXPECT_EQ(s.CharAt(0), 0xE9);

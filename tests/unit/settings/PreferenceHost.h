@@ -11,7 +11,6 @@
 #include <string>
 
 #include "framework/settings/PreferenceFiles.h"
-#include "platform/HostFiles.h"
 #include "shell/EntryPoints.h"
 #include "simhost/desktop/PreferenceFolder.h"
 #include "simhost/hostfunctions/SimHost.h"
@@ -44,10 +43,8 @@ public:
     explicit PreferenceHost(uint32_t version) : host(version), scratch(MakeTemporaryFolder()) {
         FreshModule::Reset();
         VarluneExtensionVersion(version);
-        LimitHostFileWritesForTests(-1);
     }
     ~PreferenceHost() {
-        LimitHostFileWritesForTests(-1);
         FreshModule::Reset();
         std::error_code ignored;
         fs::remove_all(scratch, ignored);

@@ -1,7 +1,8 @@
 // The host's plug-in interface, one entry per function the host executable exports: its name,
 // the plug-in's view of the call and what the host receives. Both sides build from this list:
-// the plug-in's bridge declares and binds the calls, the simulated host declares and exports
-// its implementations, the tests walk every function. Neither side's behaviour is in here.
+// the plug-in's bridge declares, binds and calls them, the simulated host declares and exports
+// its implementations, the tests walk every function. The simulated host takes names and
+// signatures alone from here: what it does with a call is its own.
 //
 // Used as an X-macro list: define NK_HOST_FUNCTION(result, name, failure, parameters,
 // hostParameters, hostArguments), then include this file; it is included once per use and

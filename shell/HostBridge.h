@@ -10,7 +10,6 @@
 //   whole life: a lookup is never repeated, nothing is loaded, and nothing resets a binding.
 // - Missing host. When the host or the function is missing, the bridge calls nothing and
 //   returns the function's failure value.
-// - Results. A host result of 16 bits comes back widened with its sign.
 // - Fixed arguments. The bridge adds the values the host expects in positions the caller has
 //   no say over: kApiVersion last, and the capacities and zeros the list notes.
 #pragma once

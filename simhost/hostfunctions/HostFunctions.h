@@ -8,4 +8,5 @@
     extern "C" result WINAPI Host_##name hostParameters;
 #include "platform/HostFunctionList.h"
 
+// The dialog callback as the simulated host's dialogs keep it.
 typedef HostDialogCallback SimDialogCallback;

@@ -1,8 +1,14 @@
-// The host's own record load and save, before any translation. Only the translation calls
-// them; everything else goes through NX_LoadEData and NX_SaveEData.
+// The host's own record load and save, before any translation: the same calls as
+// NX_LoadEData and NX_SaveEData, without the record type translation in front. Only the
+// translation calls them; everything else goes through NX_LoadEData and NX_SaveEData.
 #pragma once
 
-#include <cstdint>
+#include "shell/HostBridge.h"
 
-int32_t HostLoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint32_t version);
-int32_t HostSaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size, uint32_t version);
+namespace untranslated {
+#define NK_HOST_FUNCTION(result, name, failure, parameters, hostParameters, hostArguments)
+#define NK_HOST_TRANSLATED_FUNCTION(result, name, failure, parameters, hostParameters,             \
+                                    hostArguments)                                                 \
+    BridgeResult<result> name parameters;
+#include "platform/HostFunctionList.h"
+} // namespace untranslated

@@ -170,7 +170,7 @@ bool LoadClearedTag(void* key, void* buffer, uint32_t* size, uint32_t version, i
     const uint32_t cleared = std::min(capacity, kClearedBytes);
     auto* bytes = static_cast<unsigned char*>(buffer);
     std::memset(bytes, 0, cleared);
-    if (HostLoadEData(kClearedTag, key, buffer, size, version) != 0) {
+    if (untranslated::NX_LoadEData(kClearedTag, key, buffer, size, version) != 0) {
         // The host reported the record's size; the call that follows must again offer only the
         // buffer's real capacity.
         if (size)
@@ -234,7 +234,7 @@ int32_t NX_LoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint
             return result;
     }
     if (!IsTranslatedTag(tag))
-        return HostLoadEData(tag, key, buffer, size, version);
+        return untranslated::NX_LoadEData(tag, key, buffer, size, version);
     // Translated types are addressed by their item number.
     if (!key)
         return 0;
@@ -249,7 +249,7 @@ int32_t NX_LoadEData(uint32_t tag, void* key, void* buffer, uint32_t* size, uint
 
 int32_t NX_SaveEData(uint32_t tag, void* key, const void* buffer, uint32_t size, uint32_t version) {
     if (version < kFirstTranslatedSaveVersion || !IsTranslatedTag(tag))
-        return HostSaveEData(tag, key, buffer, size, version);
+        return untranslated::NX_SaveEData(tag, key, buffer, size, version);
     if (!key)
         return 0;
     const int16_t item = ItemOf(key);

@@ -20,7 +20,7 @@ includes_of() { # paths-pattern files-and-folders...
 
 plugin_breaches=$(includes_of 'simhost/|platform/substitute/' \
     shell framework staffsetpanel resources platform/HostFiles*)
-host_breaches=$(includes_of 'shell/|framework/|staffsetpanel/|platform/HostFiles\.' simhost)
+host_breaches=$(includes_of 'shell/|framework/|staffsetpanel/|platform/HostFiles' simhost)
 floor_breaches=$(includes_of 'simhost/|shell/|framework/|staffsetpanel/|platform/substitute/' \
     platform/HostFunctionList.h)
 

@@ -1,16 +1,5 @@
-# Cross-build for 32-bit Windows with MinGW-w64. The -posix compilers are needed because
-# GoogleTest uses std::mutex, which the win32-threads variant lacks.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-build for 32-bit Windows with MinGW-w64, run under Wine's 32-bit loader.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-find_program(WINE_PROGRAM wine)
-if(WINE_PROGRAM)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
-endif()
+set(NK_MINGW_TRIPLET i686-w64-mingw32)
+set(NK_WINE_LOADER wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -2,9 +2,18 @@
 # same program is the host when it runs under the name VARLUNE.exe or KESTRIN.exe, and no host
 # at all under its own name. Each copy gets the plug-in DLL beside it.
 set(NK_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
+# Each build has a prefix of its own architecture; programs a 64-bit program starts are
+# started by the 64-bit loader.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(NK_WINE_ARCH "WINEARCH=win64" "WINELOADER=${WINE_PROGRAM}")
+  set(NK_PE_FORMAT pei-x86-64)
+else()
+  set(NK_WINE_ARCH "WINEARCH=win32")
+  set(NK_PE_FORMAT pei-i386)
+endif()
 set(NK_WINE_ENVIRONMENT
     "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix"
-    "WINEARCH=win32"
+    ${NK_WINE_ARCH}
     "WINEDEBUG=-all"
     "WINEDLLOVERRIDES=mscoree,mshtml=")
 
@@ -52,7 +61,7 @@ nk_wine_test(windows_binding_without_host without-host unit_tests.exe NONE
 
 add_test(NAME windows_dll_exports
          COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows/check-dll-exports.sh
-                 ${CMAKE_OBJDUMP} $<TARGET_FILE:QMStaffSetPanel>)
+                 ${CMAKE_OBJDUMP} ${NK_PE_FORMAT} $<TARGET_FILE:QMStaffSetPanel>)
 
 add_test(NAME windows_demo_handshake COMMAND ${WINE_PROGRAM} $<TARGET_FILE:VARLUNE>
          WORKING_DIRECTORY ${CMAKE_BINARY_DIR})

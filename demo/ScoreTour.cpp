@@ -24,6 +24,7 @@
 #include "staffsetpanel/StaffSetNameStore.h"
 #include "staffsetpanel/StaffSetOverview.h"
 #include "staffsetpanel/StaffSetQueries.h"
+#include "staffsetpanel/StaffSetSlots.h"
 
 namespace {
 
@@ -67,10 +68,11 @@ void PrintRows() {
     std::printf("    %-4s%s%-8s%s%s\n", "#", Pad("Name", 22).c_str(), "Staves",
                 Pad("Top", 26).c_str(), "Bottom");
     StaffSetOverview overview;
-    overview.Read();
-    std::printf("    %-4s%s%-8d\n", "-", Pad("All Staves", 22).c_str(), overview.Row(0).count);
-    for (int32_t set = 1; set <= 8; ++set) {
-        const StaffSetSummary& row = overview.Row(set);
+    overview.Describe(ReadListEndsOfRows());
+    std::printf("    %-4s%s%-8d\n", "-", Pad("All Staves", 22).c_str(),
+                overview.Row(kAllStavesRow).count);
+    for (int32_t set = 1; set <= kStaffSetSlots; ++set) {
+        const StaffSetSummary& row = overview.Row(ListRowOfSet(set));
         std::printf("    %-4d%s%-8s%s%s\n", set, Pad(Utf8(row.name), 22).c_str(),
                     row.count < 1 ? "-" : std::to_string(row.count).c_str(),
                     Pad(Utf8(row.top), 26).c_str(), Utf8(row.bottom).c_str());
@@ -90,14 +92,17 @@ void PrintHistory(const SimDocument& score) {
 void ReadTheScore(SimDocument& score) {
     std::printf("Document %d, \"%s\", read through the plug-in's record classes\n\n", score.Id(),
                 score.Title().c_str());
-    PrintList("  Staves in score order (the main staff list, with the score current):", 0, 0);
-    PrintList("  The same list with the part \"Horn in F\" current holds only its staves:", 2, 0);
+    PrintList("  Staves in score order (the main staff list, with the score current):", 0,
+              kAllStavesItem);
+    PrintList("  The same list with the part \"Horn in F\" current holds only its staves:", 2,
+              kAllStavesItem);
     std::printf("\n  Staff sets:\n");
-    for (int32_t set = 1; set <= 8; ++set) {
-        if (!SetExists(set))
+    for (int32_t set = 1; set <= kStaffSetSlots; ++set) {
+        const bool exists = SetExists(set);
+        if (!exists)
             continue;
         NKString name;
-        SetNameText(&name, set, false);
+        SetNameText(&name, set, exists, NameShownIn::kList);
         std::string heading = "    Set " + std::to_string(set) + ", " + Utf8(name) + ":";
         PrintList(heading.c_str(), 0, StaffSetItem(set));
     }
@@ -129,7 +134,7 @@ void ReadTheScore(SimDocument& score) {
 
 struct Step {
     const char* what;
-    int32_t kind;
+    StaffSetOperation kind;
     int32_t set;
     const char* name;
     int16_t firstSlot, lastSlot; // selection in the main list; 0 for none

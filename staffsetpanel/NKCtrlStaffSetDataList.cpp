@@ -2,36 +2,42 @@
 
 #include "framework/core/NKString.h"
 #include "staffsetpanel/NKStaffSetPanelWindow.h"
-#include "staffsetpanel/StaffSetOverview.h"
-#include "staffsetpanel/StaffSetQueries.h"
 
 namespace {
 
-enum Cell { kCellSlot, kCellName, kCellStaves, kCellTop, kCellBottom, kCellCount };
+enum Column { kSlotColumn, kNameColumn, kStavesColumn, kTopColumn, kBottomColumn, kColumnCount };
 
-struct Column {
+struct ColumnHeading {
     const char* title;
     int32_t width;
 };
-constexpr Column kColumns[kCellCount] = {
+constexpr ColumnHeading kHeadings[kColumnCount] = {
     {"#", 40}, {"Name", 110}, {"Staves", 50}, {"Top", 80}, {"Bottom", 80}};
 
-NKString* Cell(NKDataListRow* row, Cell cell) {
-    return static_cast<NKString*>(row->GetItemAt(cell));
+NKString* Cell(NKDataListRow* row, Column column) {
+    return static_cast<NKString*>(row->GetItemAt(column));
 }
 
-void SetCount(NKDataListRow* row, int32_t count, bool dashForNone) {
+// How a row shows a count below 1: a set row shows "-"; the all-staves row shows its count
+// as a number also when the score has no staves.
+enum class NoStaves { kDash, kNumber };
+
+NoStaves NoStavesShownIn(int32_t row) {
+    return row == kAllStavesRow ? NoStaves::kNumber : NoStaves::kDash;
+}
+
+void SetCount(NKDataListRow* row, int32_t count, NoStaves none) {
     row->UserData = count;
-    if (dashForNone && count < 1)
-        Cell(row, kCellStaves)->AssignNarrow("-");
+    if (none == NoStaves::kDash && count < 1)
+        Cell(row, kStavesColumn)->AssignNarrow("-");
     else
-        Cell(row, kCellStaves)->AssignNumber(count);
+        Cell(row, kStavesColumn)->AssignNumber(count);
 }
 
 void ShowSummary(NKDataListRow* row, const StaffSetSummary& summary) {
-    Cell(row, kCellName)->Assign(&summary.name);
-    Cell(row, kCellTop)->Assign(&summary.top);
-    Cell(row, kCellBottom)->Assign(&summary.bottom);
+    Cell(row, kNameColumn)->Assign(&summary.name);
+    Cell(row, kTopColumn)->Assign(&summary.top);
+    Cell(row, kBottomColumn)->Assign(&summary.bottom);
 }
 
 } // namespace
@@ -48,73 +54,63 @@ void NKCtrlStaffSetDataList::RowDoubleClicked() {
 }
 
 void NKCtrlStaffSetDataList::AddColumns() {
-    for (const Column& column : kColumns) {
-        NKString title(column.title);
-        AddColumn(&title, column.width);
+    for (const ColumnHeading& heading : kHeadings) {
+        NKString title(heading.title);
+        AddColumn(&title, heading.width);
     }
 }
 
-void NKCtrlStaffSetDataList::Fill() {
+void NKCtrlStaffSetDataList::Fill(const ListEndsOfRows& lists) {
     RemoveAllRows();
     StaffSetOverview overview;
-    overview.Read();
-    for (int32_t set = 0; set < kStaffSetRows; ++set) {
+    overview.Describe(lists);
+    for (int32_t index = 0; index < kStaffSetRows; ++index) {
         auto* row = new NKDataListRow();
-        for (int cell = 0; cell < kCellCount; ++cell)
+        for (int column = 0; column < kColumnCount; ++column)
             row->Add(new NKString(""));
-        if (set == 0) {
-            Cell(row, kCellSlot)->AssignNarrow("-");
-            Cell(row, kCellName)->AssignNarrow("All Staves");
+        if (index == kAllStavesRow) {
+            Cell(row, kSlotColumn)->AssignNarrow("-");
+            Cell(row, kNameColumn)->AssignNarrow("All Staves");
         } else {
-            Cell(row, kCellSlot)->AssignNumber(set);
-            ShowSummary(row, overview.Row(set));
+            Cell(row, kSlotColumn)->AssignNumber(index);
+            ShowSummary(row, overview.Row(index));
         }
-        SetCount(row, overview.Row(set).count, set >= 1);
+        SetCount(row, overview.Row(index).count, NoStavesShownIn(index));
         AddRow(row);
     }
 }
 
-void NKCtrlStaffSetDataList::RefreshRows(const StaffListEnds* lists) {
+void NKCtrlStaffSetDataList::RefreshRows(const ListEndsOfRows& lists) {
     StaffSetOverview overview;
-    if (lists)
-        overview.Describe(lists);
-    else
-        overview.Read();
-    for (int32_t set = 0; set < kStaffSetRows; ++set) {
-        NKDataListRow* row = RowOfItem(set);
+    overview.Describe(lists);
+    for (int32_t index = 0; index < kStaffSetRows; ++index) {
+        NKDataListRow* row = RowOfItem(index);
         if (!row)
             continue;
-        if (set >= 1)
-            ShowSummary(row, overview.Row(set));
-        // Row 0 shows its count as a number also when the score has no staves, as it did
-        // when the list was filled.
-        SetCount(row, overview.Row(set).count, set >= 1);
+        if (index != kAllStavesRow)
+            ShowSummary(row, overview.Row(index));
+        SetCount(row, overview.Row(index).count, NoStavesShownIn(index));
     }
 }
 
 void NKCtrlStaffSetDataList::RefreshRowTexts(int32_t set) {
-    NKDataListRow* row = RowOfItem(set);
-    if (!row || set < 1 || set >= kStaffSetRows)
+    NKDataListRow* row = IsStaffSetSlot(set) ? RowOfItem(ListRowOfSet(set)) : nullptr;
+    if (!row)
         return;
     StaffSetOverview overview;
     overview.ReadRow(set);
-    ShowSummary(row, overview.Row(set));
+    ShowSummary(row, overview.Row(ListRowOfSet(set)));
 }
 
-bool NKCtrlStaffSetDataList::CountsMatchDocument(StaffListEnds lists[kOverviewRows]) {
-    StaffSetOverview::ReadLists(lists);
-    for (int32_t set = 0; set < kStaffSetRows; ++set) {
-        NKDataListRow* row = RowOfItem(set);
-        if (row && row->UserData != lists[set].count)
+bool NKCtrlStaffSetDataList::CountsMatch(const ListEndsOfRows& lists) {
+    for (int32_t index = 0; index < kStaffSetRows; ++index) {
+        NKDataListRow* row = RowOfItem(index);
+        if (row && row->UserData != lists[index].count)
             return false;
     }
     return true;
 }
 
 void NKCtrlStaffSetDataList::RedrawRows() {
-    SendMessageW(ItemHandle(), LVM_REDRAWITEMS, 0, 1000);
-}
-
-int32_t NKCtrlStaffSetDataList::SelectionMark() {
-    return static_cast<int32_t>(SendMessageW(ItemHandle(), LVM_GETSELECTIONMARK, 0, 0));
+    RedrawItems(kAllStavesRow, kStaffSetRows - 1);
 }

@@ -1,16 +1,17 @@
-// The panel's list: row 0 for all staves of the score, rows 1 to 8 for the staff set slots,
+// The panel's list: row 0 for all staves of the score, then one row for each staff set slot,
 // each showing the slot, the set's name, its stave count and its top and bottom staff.
-// Row i shows set i; each row's UserData holds the stave count its "Staves" cell shows,
-// which is how the list notices that the document changed under it.
+// Each row's UserData holds the stave count its "Staves" cell shows, which is how the list
+// notices that the document changed under it. The list reads no staff list itself: the
+// panel reads them and hands the reading in.
 #pragma once
 
 #include "framework/ui/NKCtrlDataList.h"
 #include "staffsetpanel/StaffSetOverview.h"
+#include "staffsetpanel/StaffSetSlots.h"
 
 class NKStaffSetPanelWindow;
 
 constexpr int16_t kStaffSetListId = 101;
-constexpr int32_t kStaffSetRows = 9; // row 0 for all staves, then the sets 1 to 8
 
 class NKCtrlStaffSetDataList : public NKCtrlDataList {
 public:
@@ -22,20 +23,17 @@ public:
 
     // The five columns, in order.
     void AddColumns();
-    // Empties the list and builds the nine rows afresh.
-    void Fill();
-    // Updates every row's texts and counts in place (row 0 keeps its name, top and bottom),
-    // from the lists given, read a moment ago, or else read now.
-    void RefreshRows(const StaffListEnds* lists = nullptr);
+    // Empties the list and builds its rows afresh from the lists given.
+    void Fill(const ListEndsOfRows& lists);
+    // Updates every row's texts and counts in place from the lists given (row 0 keeps its
+    // name, top and bottom).
+    void RefreshRows(const ListEndsOfRows& lists);
     // Updates the name, top and bottom of one set's row; its count stays as it was.
     void RefreshRowTexts(int32_t set);
-    // True while every row's stave count matches the document. Reads only the staff lists,
-    // which it leaves in lists for a refresh that follows at once.
-    bool CountsMatchDocument(StaffListEnds lists[kOverviewRows]);
+    // True while every row's stave count is the count of its list in lists.
+    bool CountsMatch(const ListEndsOfRows& lists);
     // Asks the list view to draw every row again.
     void RedrawRows();
-    // The list's selection mark: -1 for no row, else the row (and set) number.
-    int32_t SelectionMark();
 
 private:
     NKStaffSetPanelWindow* panel_;

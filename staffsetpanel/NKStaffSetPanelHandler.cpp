@@ -35,9 +35,9 @@ NKStaffSetPanelHandler::NKStaffSetPanelHandler(const NKString* name, int32_t set
 bool NKStaffSetPanelHandler::Execute() {
     switch (kind) {
     case kMoveSetUp:
-        return SwapSets(setNumber, setNumber - 1);
+        return SwapSets(setNumber, SetAbove(setNumber));
     case kMoveSetDown:
-        return SwapSets(setNumber, setNumber + 1);
+        return SwapSets(setNumber, SetBelow(setNumber));
     case kDeleteSet:
         return DeleteSet(setNumber);
     case kAddStaves:
@@ -105,16 +105,16 @@ bool NKStaffSetPanelHandler::SetSetName(const NKString* setName, int32_t set) {
 }
 
 bool NKStaffSetPanelHandler::ClearSetName(int32_t set) {
-    return RemoveNameRecord(set, false);
+    return RemoveNameRecord(set, NameRecordParts::kRecordOnly);
 }
 
-bool NKStaffSetPanelHandler::RemoveNameRecord(int32_t set, bool withWhatBelongsToIt) {
+bool NKStaffSetPanelHandler::RemoveNameRecord(int32_t set, NameRecordParts parts) {
     NKTextExpressionDefs definitions;
     definitions.LoadAll();
     NKTextExpressionDef* record = FindNameDef(definitions, set);
     if (!record)
         return true;
-    return withWhatBelongsToIt ? record->DeleteDeep() : record->DeleteData();
+    return parts == NameRecordParts::kWithEnclosure ? record->DeleteDeep() : record->DeleteData();
 }
 
 bool NKStaffSetPanelHandler::CreateFromRegion(int32_t set) {
@@ -134,7 +134,8 @@ bool NKStaffSetPanelHandler::CreateFromRegion(int32_t set) {
     int32_t k = 1;
     for (int32_t slot = region->startSlot; slot <= region->endSlot; ++slot, ++k) {
         auto staff = static_cast<int16_t>(NX_SlotToInst(slot, list));
-        // A slot the host cannot name a staff for would become an entry for staff 0.
+        // The host names no staff for some slots; such a slot would become an entry for
+        // staff 0.
         if (staff == 0)
             return false;
         const NKSystemStaff* known = source.FindStaff(staff);
@@ -153,7 +154,7 @@ bool NKStaffSetPanelHandler::AddStaves(int32_t set) {
     // In the part the user is looking at.
     selected.LoadAllInRegion(NKMusicRegion::CurrentSelection());
     ScorePartCurrent score;
-    main.LoadAllForItem(0);
+    main.LoadAllForItem(kAllStavesItem);
     staves.LoadAllForItem(StaffSetItem(set));
     if (staves.Count() == 0)
         return false; // adding never creates a set
@@ -165,7 +166,7 @@ bool NKStaffSetPanelHandler::AddStaves(int32_t set) {
             continue;
         const int32_t position = order.PositionInScore(staff);
         if (position < 0)
-            return false; // nothing is written, also not the staves inserted so far
+            return false; // nothing is written, not even the staves inserted so far
         const NKSystemStaff* next = order.FirstInSetFrom(position);
         const int32_t successor = next ? IndexOfStaff(staves, next->StaffNumber()) : -1;
         if (successor >= 0) {
@@ -216,7 +217,7 @@ bool NKStaffSetPanelHandler::RemoveStaves(int32_t set) {
             return false;
         emptied = staves.Count() == 0;
     }
-    return !emptied || RemoveNameRecord(set, true);
+    return !emptied || RemoveNameRecord(set, NameRecordParts::kWithEnclosure);
 }
 
 bool NKStaffSetPanelHandler::SwapSets(int32_t a, int32_t b) {
@@ -258,7 +259,7 @@ bool NKStaffSetPanelHandler::SwapSets(int32_t a, int32_t b) {
 }
 
 bool NKStaffSetPanelHandler::DeleteSet(int32_t set) {
-    if (!RemoveNameRecord(set, true))
+    if (!RemoveNameRecord(set, NameRecordParts::kWithEnclosure))
         return false;
     ScorePartCurrent score;
     NKSystemStaves staves;

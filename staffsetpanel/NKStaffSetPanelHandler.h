@@ -1,18 +1,19 @@
-// One staff set operation of the panel, run by an NKUndoBlock inside one host edit.
-// Staff set n (1 to 8) is the staff list stored under item n - 37; the list under item 0 is
-// the score's main list, whose order decides where added staves go. The selection's staves
-// are read in the part the user is looking at; the sets and the main list are read and
-// written with the score itself (part 0) made current.
+// One staff set operation of the panel, run by an NKUndoBlock inside one host edit. Added
+// staves go where the order of the score's main list puts them (StaffSetSlots.h says where
+// each list is stored). The selection's staves are read in the part the user is looking at;
+// the sets and the main list are read and written with the score itself (part 0) current.
 #pragma once
 
 #include <cstdint>
 
 #include "framework/core/NKString.h"
 #include "framework/core/NKUndoBlockHandler.h"
+#include "staffsetpanel/StaffSetSlots.h"
 
 class NKMusicRegion;
 class NKUI;
 
+// The kinds of operation. The handler's kind holds one as an integer; it runs no other.
 enum StaffSetOperation : int32_t {
     kCreateSet = 0,
     kRenameSet = 1,
@@ -23,11 +24,7 @@ enum StaffSetOperation : int32_t {
     kDeleteSet = 6,
 };
 
-// The staff list item of staff set n.
-constexpr int16_t StaffSetItem(int32_t set) {
-    return static_cast<int16_t>(set - 37);
-}
-// The distance the operations give a staff below the one above it where none is known.
+// Where no distance is known, the operations put a staff this far below the one above it.
 constexpr int32_t kStaffSpacing = 288;
 
 class NKStaffSetPanelHandler : public __NKUndoBlockHandler {
@@ -41,7 +38,7 @@ public:
     // host edit, so a failure anywhere leaves the document as it was.
     bool Execute() override;
 
-    // False, after telling the user how to create it, when the name category is missing.
+    // When the name category is missing, tells the user how to create it and answers false.
     bool EnsureNameCategory();
     bool SetSetName(const NKString* setName, int32_t set);
     bool ClearSetName(int32_t set);
@@ -58,8 +55,11 @@ private:
     bool RemoveStaves(int32_t set);
     bool SwapSets(int32_t a, int32_t b);
     bool DeleteSet(int32_t set);
-    // Deletes the set's name record, with its enclosure when asked; true when there is none.
-    bool RemoveNameRecord(int32_t set, bool withWhatBelongsToIt);
-    // The name category's identifier, or -1 after telling the user how to create it.
+    // What deleting a name record takes: the definition alone, or its enclosure too.
+    enum class NameRecordParts { kRecordOnly, kWithEnclosure };
+    // Deletes the set's name record; true when there is none.
+    bool RemoveNameRecord(int32_t set, NameRecordParts parts);
+    // The name category's identifier. When it is missing, tells the user how to create it
+    // and answers -1.
     int16_t NameCategoryOrTell();
 };

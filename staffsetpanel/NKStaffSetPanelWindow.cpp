@@ -7,16 +7,13 @@
 #include "framework/ui/NKUI.h"
 #include "shell/HostBridge.h"
 #include "staffsetpanel/NKCtrlStaffSetDataList.h"
-#include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "staffsetpanel/PanelPlacement.h"
-#include "staffsetpanel/StaffSetNameStore.h"
 #include "staffsetpanel/StaffSetQueries.h"
+#include "staffsetpanel/StaffSetSlots.h"
 
 namespace {
 
 int32_t timerTicks = 0;
-
-constexpr int32_t kLastSet = 8;
 
 // Host commands: 10611 shows all staves, 10611 + s staff set s; 10602 and 35622 go first
 // when switching.
@@ -26,12 +23,8 @@ constexpr int32_t kBeforeSwitch2 = 35622;
 
 constexpr UINT kSimpleBeep = 0xFFFFFFFF;
 
-bool IsSet(int32_t s) {
-    return s >= 1 && s <= kLastSet;
-}
-
 bool SetPresent(int32_t s) {
-    return IsSet(s) && SetExists(s);
+    return IsStaffSetSlot(s) && SetExists(s);
 }
 
 void Beep() {
@@ -69,7 +62,7 @@ void NKStaffSetPanelWindow::SetUpControls() {
 void NKStaffSetPanelWindow::OpenPanel(HWND parent) {
     Open(parent);
     // Any later activation may come after the document has changed.
-    listFreshFromOpening_ = false;
+    openingLists_.reset();
 }
 
 void NKStaffSetPanelWindow::CloseWindow() {
@@ -79,15 +72,14 @@ void NKStaffSetPanelWindow::CloseWindow() {
 
 void NKStaffSetPanelWindow::InitWindow() {
     shadeEnabled = LoadShadeOption();
-    HWND list = setList ? setList->ItemHandle() : nullptr;
-    auto extended = static_cast<LPARAM>(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, extended | LVS_EX_FULLROWSELECT);
+    if (setList)
+        setList->SetExtendedStyle(setList->ExtendedStyle() | LVS_EX_FULLROWSELECT);
     NKResourceWindow::InitWindow();
     shownNameRow_ = -1;
     if (setList) {
         setList->AddColumns();
-        FillList();
-        listFreshFromOpening_ = true;
+        openingLists_ = ReadListEndsOfRows();
+        FillList(*openingLists_);
     }
     UpdateControls(SelectionValue());
     ApplyPlacement();
@@ -100,9 +92,9 @@ int32_t NKStaffSetPanelWindow::SelectionValue() {
 }
 
 void NKStaffSetPanelWindow::UpdateControls(int32_t s) {
-    const bool setRow = s >= 1;
+    const bool setRow = IsStaffSetSlot(s);
     const bool exists = SetPresent(s);
-    const bool valid = s == 0 || exists;
+    const bool valid = s == kAllStavesRow || exists;
     const bool hasRegion = !NKMusicRegion::CurrentSelection().IsEmpty();
     if (switchButton)
         switchButton->SetEnabled(valid);
@@ -111,17 +103,17 @@ void NKStaffSetPanelWindow::UpdateControls(int32_t s) {
     if (createButton)
         createButton->SetEnabled(setRow && hasRegion);
     if (renameButton)
-        renameButton->SetEnabled(valid && exists);
+        renameButton->SetEnabled(exists);
     if (addButton)
-        addButton->SetEnabled(valid && exists && hasRegion);
+        addButton->SetEnabled(exists && hasRegion);
     if (removeButton)
-        removeButton->SetEnabled(valid && exists && hasRegion);
+        removeButton->SetEnabled(exists && hasRegion);
     if (upButton)
-        upButton->SetEnabled(valid && exists && s >= 2);
+        upButton->SetEnabled(exists && CanMoveUp(s));
     if (downButton)
-        downButton->SetEnabled(valid && exists && s < kLastSet);
+        downButton->SetEnabled(exists && CanMoveDown(s));
     if (deleteButton)
-        deleteButton->SetEnabled(valid && exists);
+        deleteButton->SetEnabled(exists);
     if (setRow)
         ShowSetName(s, exists);
 }
@@ -135,9 +127,8 @@ void NKStaffSetPanelWindow::ShowSetName(int32_t set, bool exists) {
         if (!current.Equals(&shownName_))
             return; // the user's typing stays until another row is chosen
     }
-    NKString name; // empty for a set without a name, and for no set
-    if (exists)
-        GetSetName(&name, set);
+    NKString name;
+    SetNameText(&name, set, exists, NameShownIn::kNameField);
     nameEdit->SetText(&name);
     shownName_.Assign(&name);
     shownNameRow_ = set;
@@ -145,7 +136,7 @@ void NKStaffSetPanelWindow::ShowSetName(int32_t set, bool exists) {
 
 void NKStaffSetPanelWindow::SwitchToSelection() {
     const int32_t s = SelectionValue();
-    if (s < 0 || s > kLastSet || (s != 0 && !SetExists(s)))
+    if (s != kAllStavesRow && !SetPresent(s))
         return;
     NX_ExecuteMenuItem(kBeforeSwitch1);
     NX_ExecuteMenuItem(kBeforeSwitch2);
@@ -186,7 +177,7 @@ bool NKStaffSetPanelWindow::HandleCommand(NKControl* control) {
     }
 }
 
-bool NKStaffSetPanelWindow::RunOperation(int32_t kind, int32_t set, const NKString* name,
+bool NKStaffSetPanelWindow::RunOperation(StaffSetOperation kind, int32_t set, const NKString* name,
                                          NKMusicRegion* region) {
     NKStaffSetPanelHandler handler(name, set, ui, region);
     handler.kind = kind;
@@ -219,7 +210,7 @@ void NKStaffSetPanelWindow::CreateSet() {
         return;
     }
     const int32_t s = SelectionValue();
-    if (s < 1 || s > kLastSet) {
+    if (!IsStaffSetSlot(s)) {
         ui->ShowInfo("Please select a staff set (1-8) in the list, where the created staff set "
                      "should be placed.",
                      "No Staff Set Selection");
@@ -237,7 +228,7 @@ void NKStaffSetPanelWindow::CreateSet() {
         RefreshRow(s);
 }
 
-bool NKStaffSetPanelWindow::ChangeStavesOfSet(int32_t kind) {
+bool NKStaffSetPanelWindow::ChangeStavesOfSet(StaffSetOperation kind) {
     NKMusicRegion region = NKMusicRegion::CurrentSelection();
     const int32_t s = SelectionValue();
     if (region.IsEmpty() || !SetPresent(s))
@@ -267,25 +258,26 @@ void NKStaffSetPanelWindow::RemoveStavesFromSet() {
 
 void NKStaffSetPanelWindow::MoveSetUp() {
     const int32_t s = SelectionValue();
-    if (s <= 1 || !SetPresent(s))
+    if (!CanMoveUp(s) || !SetExists(s))
         return;
-    MoveSet(s, true);
+    MoveSet(s, kMoveSetUp);
 }
 
 void NKStaffSetPanelWindow::MoveSetDown() {
     const int32_t s = SelectionValue();
-    if (s < 1 || s >= kLastSet || !SetPresent(s))
+    if (!CanMoveDown(s) || !SetExists(s))
         return;
-    MoveSet(s, false);
+    MoveSet(s, kMoveSetDown);
 }
 
-void NKStaffSetPanelWindow::MoveSet(int32_t set, bool up) {
+void NKStaffSetPanelWindow::MoveSet(int32_t set, StaffSetOperation kind) {
     const NKString empty("");
-    if (!RunOperation(up ? kMoveSetUp : kMoveSetDown, set, &empty, nullptr))
+    if (!RunOperation(kind, set, &empty, nullptr))
         return;
-    RefreshAll();
+    RefreshAll(CurrentLists());
+    const int32_t movedTo = kind == kMoveSetUp ? SetAbove(set) : SetBelow(set);
     if (setList)
-        setList->SelectRow(up ? set - 1 : set + 1);
+        setList->SelectRow(ListRowOfSet(movedTo));
     NX_ExecuteMenuItem(kShowAllStaves);
 }
 
@@ -308,7 +300,7 @@ void NKStaffSetPanelWindow::DeleteSelectedSet() {
     const NKString empty("");
     if (!RunOperation(kDeleteSet, s, &empty, nullptr))
         return;
-    RefreshAll();
+    RefreshAll(CurrentLists());
     NX_ExecuteMenuItem(kShowAllStaves);
 }
 
@@ -317,7 +309,7 @@ void NKStaffSetPanelWindow::HandleTimer(UINT_PTR) {
     if (timerTicks >= kTicksPerDocumentCheck) {
         timerTicks = 0;
         if (NX_GetCurrentTavrinDocument() != document.documentId) {
-            RefreshAll();
+            RefreshAll(CurrentLists());
             return;
         }
     }
@@ -325,9 +317,7 @@ void NKStaffSetPanelWindow::HandleTimer(UINT_PTR) {
 }
 
 void NKStaffSetPanelWindow::HandleActivate(bool activated) {
-    if (!listFreshFromOpening_)
-        RefreshIfStale();
-    listFreshFromOpening_ = false;
+    RefreshIfStale();
     if (shadeEnabled)
         SetShade(!activated);
     else if (shaded)
@@ -335,12 +325,12 @@ void NKStaffSetPanelWindow::HandleActivate(bool activated) {
     UpdateControls(SelectionValue());
 }
 
-void NKStaffSetPanelWindow::FillList() {
+void NKStaffSetPanelWindow::FillList(const ListEndsOfRows& lists) {
     if (setList)
-        setList->Fill();
+        setList->Fill(lists);
 }
 
-void NKStaffSetPanelWindow::RefreshAll(const StaffListEnds* lists) {
+void NKStaffSetPanelWindow::RefreshAll(const ListEndsOfRows& lists) {
     if (setList)
         setList->RefreshRows(lists);
     document.documentId = static_cast<int16_t>(NX_GetCurrentTavrinDocument());
@@ -356,14 +346,27 @@ void NKStaffSetPanelWindow::RefreshRow(int32_t set) {
     setList->RedrawRows();
 }
 
+ListEndsOfRows NKStaffSetPanelWindow::CurrentLists() {
+    if (!openingLists_)
+        return ReadListEndsOfRows();
+    const ListEndsOfRows lists = *openingLists_;
+    openingLists_.reset();
+    return lists;
+}
+
+bool NKStaffSetPanelWindow::IsListCurrent(const ListEndsOfRows& lists) {
+    return !setList || setList->CountsMatch(lists);
+}
+
 bool NKStaffSetPanelWindow::IsListCurrent() {
-    StaffListEnds lists[kOverviewRows];
-    return !setList || setList->CountsMatchDocument(lists);
+    return !setList || IsListCurrent(CurrentLists());
 }
 
 void NKStaffSetPanelWindow::RefreshIfStale() {
-    // The lists the comparison read serve the refresh, so they are read once.
-    StaffListEnds lists[kOverviewRows];
-    if (setList && !setList->CountsMatchDocument(lists))
+    if (!setList)
+        return;
+    // The lists the comparison reads serve the refresh, so they are read once.
+    const ListEndsOfRows lists = CurrentLists();
+    if (!IsListCurrent(lists))
         RefreshAll(lists);
 }

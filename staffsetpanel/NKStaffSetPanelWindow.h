@@ -6,10 +6,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "framework/core/NKString.h"
 #include "framework/data/NKDocument.h"
 #include "framework/ui/NKResourceWindow.h"
+#include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "staffsetpanel/StaffSetOverview.h"
 
 class NKCtrlButton;
@@ -34,7 +36,7 @@ enum PanelItem : int16_t {
 
 constexpr UINT_PTR kPanelTimerId = 2;
 constexpr UINT kPanelTimerPeriod = 200; // ms
-// A change of document is looked for on every this many ticks.
+// Once in this many ticks the panel asks the host which document is current.
 constexpr int32_t kTicksPerDocumentCheck = 5;
 
 class NKStaffSetPanelWindow : public NKResourceWindow {
@@ -61,10 +63,14 @@ public:
     // Shows the selected set, or all staves for row 0.
     void SwitchToSelection();
 
-    void FillList();
-    // From the lists given, read a moment ago, or else read now.
-    void RefreshAll(const StaffListEnds* lists = nullptr);
+    // Builds the list's rows from the lists given.
+    void FillList(const ListEndsOfRows& lists);
+    // Updates every row from the lists given, and notes the document they were read from.
+    void RefreshAll(const ListEndsOfRows& lists);
     void RefreshRow(int32_t set);
+    // True when every row's count is that of its list in lists; without lists, in the lists
+    // as they are now.
+    bool IsListCurrent(const ListEndsOfRows& lists);
     bool IsListCurrent();
     // RefreshAll when IsListCurrent finds the list out of date.
     void RefreshIfStale();
@@ -93,31 +99,37 @@ private:
     void RemoveStavesFromSet();
     // Adds or removes the selected staves; beeps when the set could not be changed. True when
     // it was.
-    bool ChangeStavesOfSet(int32_t kind);
+    bool ChangeStavesOfSet(StaffSetOperation kind);
     void MoveSetUp();
     void MoveSetDown();
-    void MoveSet(int32_t set, bool up);
+    // kind is kMoveSetUp or kMoveSetDown.
+    void MoveSet(int32_t set, StaffSetOperation kind);
     void DeleteSelectedSet();
     // Asks the question; true when the user answers Yes and the host's current document is
     // still the one it was when the question was asked.
     bool Confirm(const char* question, const char* caption);
     // Runs one operation inside one host edit; true when the document was changed.
-    bool RunOperation(int32_t kind, int32_t set, const NKString* name, NKMusicRegion* region);
+    bool RunOperation(StaffSetOperation kind, int32_t set, const NKString* name,
+                      NKMusicRegion* region);
     // The name field's text without blanks at either end.
     void TypedName(NKString* name);
     // Puts the set's stored name into the name field, unless the user has typed there since
-    // the field was last set for this same row. Whether the set exists the caller has just
-    // found out.
+    // the field was last set for this same row. The caller says whether the set exists, as it
+    // has just read it.
     void ShowSetName(int32_t set, bool exists);
+    // The lists as they are now. The opening reads them to fill the list; everything after it
+    // gets them here, which hands out the opening's reading while the host's call that opens
+    // the panel lasts, and otherwise reads them afresh.
+    ListEndsOfRows CurrentLists();
 
     // What the panel last put into the name field, and for which row (-1: nothing yet in
     // this dialog), to tell the user's typing from the panel's own text.
     NKString shownName_;
     int32_t shownNameRow_ = -1;
-    // Set by filling the list while the panel opens: the activation that showing the new
-    // dialog brings comes within the same call from the host, with nothing in between that
-    // could change the document, so it need not read the lists the fill has just read.
-    bool listFreshFromOpening_ = false;
+    // The lists the fill read while the panel opens. Showing the new dialog activates it
+    // within the same call from the host, and nothing in between can change the document:
+    // that activation takes this reading instead of reading again. OpenPanel drops it.
+    std::optional<ListEndsOfRows> openingLists_;
 };
 
 // The panel's tick counter, shared by the module like the panel itself.

@@ -15,9 +15,13 @@ const char* const kKeyY = "QMSTAFFSETP_WINDOWY";
 const char* const kKeyShade = "QMSTAFFSETPANEL_WINDOWSHADE";
 constexpr int32_t kNoPosition = -1;
 
-std::unique_ptr<NKSettingsPair> Load(const char* key, bool preferences) {
+// The position is kept with the preferences; folding is an option the user sets by hand.
+enum class SettingsFile { kPreferences, kOptions };
+
+std::unique_ptr<NKSettingsPair> Load(const char* key, SettingsFile file) {
     const NKString keyText(key);
-    return std::unique_ptr<NKSettingsPair>(LoadSetting(&keyText, preferences));
+    return std::unique_ptr<NKSettingsPair>(
+        LoadSetting(&keyText, file == SettingsFile::kPreferences));
 }
 
 // Leading white space, an optional sign, then digits up to the first other character; 0
@@ -37,8 +41,8 @@ void Save(const char* key, bool known, int32_t value) {
 } // namespace
 
 void LoadPosition(NKResourceWindow* window) {
-    std::unique_ptr<NKSettingsPair> x = Load(kKeyX, true);
-    std::unique_ptr<NKSettingsPair> y = Load(kKeyY, true);
+    std::unique_ptr<NKSettingsPair> x = Load(kKeyX, SettingsFile::kPreferences);
+    std::unique_ptr<NKSettingsPair> y = Load(kKeyY, SettingsFile::kPreferences);
     if (!x || !y)
         return;
     const int32_t left = Decimal(x->value);
@@ -54,7 +58,7 @@ void LoadPosition(NKResourceWindow* window) {
 }
 
 bool LoadShadeOption() {
-    std::unique_ptr<NKSettingsPair> shade = Load(kKeyShade, false);
+    std::unique_ptr<NKSettingsPair> shade = Load(kKeyShade, SettingsFile::kOptions);
     if (!shade)
         return false;
     const NKString on("1");

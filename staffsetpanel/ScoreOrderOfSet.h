@@ -20,8 +20,8 @@ public:
     bool InSet(int16_t staff) const { return inSet_.count(staff) > 0; }
     // The index of the staff's first entry in the main list, or -1.
     int32_t PositionInScore(int16_t staff) const;
-    // The first entry at or after the index of the main list whose staff the set holds, or
-    // null when none follows.
+    // From that index of the main list on, the first entry whose staff the set holds; null
+    // when none follows.
     const NKSystemStaff* FirstInSetFrom(int32_t position) const;
     void Added(int16_t staff);
 

@@ -1,6 +1,6 @@
 // Staff sets belong to the score, not to a part: their lists are read and written with the
-// score (part 0) current. This makes it current for the lifetime of the object, and the part
-// that was current before again afterwards, on every path out of the caller.
+// score (part 0) current. An object of this class makes the score current while it lives;
+// when it goes, on every path out of the caller, the part current before is current again.
 #pragma once
 
 #include "framework/data/NKPart.h"

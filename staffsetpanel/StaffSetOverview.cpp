@@ -3,51 +3,37 @@
 #include <map>
 
 #include "framework/data/NKTextExpressionDefs.h"
-#include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "staffsetpanel/ScorePartCurrent.h"
 #include "staffsetpanel/StaffSetNameStore.h"
-#include "staffsetpanel/StaffSetQueries.h"
 
-namespace {
-
-int16_t ListItem(int32_t row) {
-    return row == 0 ? 0 : StaffSetItem(row);
-}
-
-} // namespace
-
-void StaffSetOverview::ReadLists(StaffListEnds lists[kOverviewRows]) {
+ListEndsOfRows ReadListEndsOfRows() {
+    ListEndsOfRows lists;
     ScorePartCurrent score;
-    for (int32_t row = 0; row < kOverviewRows; ++row)
-        lists[row] = ReadStaffListEnds(ListItem(row));
+    for (int32_t row = 0; row < kStaffSetRows; ++row)
+        lists[row] = ReadStaffListEnds(StaffListItemOfRow(row));
+    return lists;
 }
 
-void StaffSetOverview::Read() {
-    StaffListEnds lists[kOverviewRows];
-    ReadLists(lists);
-    Describe(lists);
-}
-
-void StaffSetOverview::Describe(const StaffListEnds ends[kOverviewRows]) {
-    rows_[0].count = ends[0].count;
-    DescribeSets(ends, 1, kOverviewRows - 1);
+void StaffSetOverview::Describe(const ListEndsOfRows& lists) {
+    rows_[kAllStavesRow].count = lists[kAllStavesRow].count;
+    DescribeSets(lists, 1, kStaffSetSlots);
 }
 
 void StaffSetOverview::ReadRow(int32_t set) {
-    if (set < 1 || set >= kOverviewRows)
+    if (!IsStaffSetSlot(set))
         return;
-    StaffListEnds ends[kOverviewRows];
+    ListEndsOfRows lists;
     {
         ScorePartCurrent score;
-        ends[set] = ReadStaffListEnds(ListItem(set));
+        lists[ListRowOfSet(set)] = ReadStaffListEnds(StaffSetItem(set));
     }
-    DescribeSets(ends, set, set);
+    DescribeSets(lists, set, set);
 }
 
-void StaffSetOverview::DescribeSets(const StaffListEnds ends[kOverviewRows], int32_t firstSet,
+void StaffSetOverview::DescribeSets(const ListEndsOfRows& lists, int32_t firstSet,
                                     int32_t lastSet) {
-    // Names and staff names are read with the part the user is looking at current again, as
-    // they are everywhere else.
+    // Names and staff names are read with the part the user is looking at current, as
+    // everywhere else; the score was current only while the lists were read.
     int16_t category = -1;
     bool definitionsRead = false;
     NKTextExpressionDefs definitions;
@@ -61,8 +47,9 @@ void StaffSetOverview::DescribeSets(const StaffListEnds ends[kOverviewRows], int
         return found->second;
     };
     for (int32_t set = firstSet; set <= lastSet; ++set) {
-        StaffSetSummary& row = rows_[set];
-        row.count = ends[set].count;
+        const StaffListEnds& ends = lists[ListRowOfSet(set)];
+        StaffSetSummary& row = rows_[ListRowOfSet(set)];
+        row.count = ends.count;
         if (row.count == 0) {
             row.name.AssignNarrow("-");
             row.top.AssignNarrow("-");
@@ -82,7 +69,7 @@ void StaffSetOverview::DescribeSets(const StaffListEnds ends[kOverviewRows], int
             row.name.Assign(&name);
         else
             row.name.AssignNarrow("(No Name)");
-        row.top.Assign(&staffText(ends[set].first));
-        row.bottom.Assign(&staffText(ends[set].last));
+        row.top.Assign(&staffText(ends.first));
+        row.bottom.Assign(&staffText(ends.last));
     }
 }

@@ -1,17 +1,22 @@
-// What the panel's list shows of all staves and the eight staff sets, read from the document
-// in one pass: the score part made current once, each staff list read once without its size
-// records (a count and the two edge staves need none), the name definitions read once for
-// all sets, and each edge staff's name made once. The list reads it on every refresh, and
-// only the counts on every timer tick.
+// What the panel's list shows of all staves and the eight staff sets. One pass reads every
+// row's staff list into a value, ListEndsOfRows, without the size records (a count and the
+// two edge staves need none). On every timer tick the panel compares the list's counts with
+// a fresh reading, and when they differ it describes the rows from that same reading.
+// Describing reads what the lists do not hold: the name definitions once for all sets, and
+// each edge staff's name once.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "framework/core/NKString.h"
 #include "staffsetpanel/StaffSetQueries.h"
+#include "staffsetpanel/StaffSetSlots.h"
 
-// Row 0 for all staves of the score, rows 1 to 8 for the staff sets.
-constexpr int32_t kOverviewRows = 9;
+// The ends of the staff list of each row of the list, in row order.
+using ListEndsOfRows = std::array<StaffListEnds, kStaffSetRows>;
+// Every row's list, read with the score current.
+ListEndsOfRows ReadListEndsOfRows();
 
 struct StaffSetSummary {
     int32_t count = 0; // staves in the list; 0 for a set that does not exist
@@ -22,20 +27,15 @@ struct StaffSetSummary {
 
 class StaffSetOverview {
 public:
-    // The lists of every row, in row order: their counts and edge staves.
-    static void ReadLists(StaffListEnds lists[kOverviewRows]);
-
-    // Reads everything the rows show.
-    void Read();
-    // The same from lists read a moment ago (by ReadLists), so that they are not read twice.
-    void Describe(const StaffListEnds lists[kOverviewRows]);
+    // What every row shows, from the lists read a moment ago.
+    void Describe(const ListEndsOfRows& lists);
     // Reads what one set's row (1 to 8) shows, and nothing of the other rows (they stay
     // empty).
     void ReadRow(int32_t set);
     const StaffSetSummary& Row(int32_t row) const { return rows_[row]; }
 
 private:
-    void DescribeSets(const StaffListEnds ends[kOverviewRows], int32_t firstSet, int32_t lastSet);
+    void DescribeSets(const ListEndsOfRows& lists, int32_t firstSet, int32_t lastSet);
 
-    StaffSetSummary rows_[kOverviewRows];
+    std::array<StaffSetSummary, kStaffSetRows> rows_;
 };

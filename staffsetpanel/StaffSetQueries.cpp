@@ -6,9 +6,9 @@
 #include "framework/core/NKString.h"
 #include "framework/data/NKStaff.h"
 #include "framework/data/NKSystemStaff.h"
-#include "staffsetpanel/NKStaffSetPanelHandler.h"
 #include "staffsetpanel/ScorePartCurrent.h"
 #include "staffsetpanel/StaffSetNameStore.h"
+#include "staffsetpanel/StaffSetSlots.h"
 
 bool SetExists(int32_t set) {
     ScorePartCurrent score;
@@ -31,9 +31,14 @@ StaffListEnds ReadStaffListEnds(int16_t item) {
     return ends;
 }
 
-void SetNameText(NKString* target, int32_t set, bool emptyForNoName) {
-    if (!SetExists(set)) {
-        target->AssignNarrow("-");
+void SetNameText(NKString* target, int32_t set, NameShownIn where) {
+    SetNameText(target, set, SetExists(set), where);
+}
+
+void SetNameText(NKString* target, int32_t set, bool setExists, NameShownIn where) {
+    const bool inList = where == NameShownIn::kList;
+    if (!setExists) {
+        target->AssignNarrow(inList ? "-" : "");
         return;
     }
     NKString name;
@@ -41,7 +46,7 @@ void SetNameText(NKString* target, int32_t set, bool emptyForNoName) {
     if (name.Length() > 0)
         target->Assign(&name);
     else
-        target->AssignNarrow(emptyForNoName ? "" : "(No Name)");
+        target->AssignNarrow(inList ? "(No Name)" : "");
 }
 
 void StaffDisplayText(NKString* target, int16_t staff) {

@@ -1,6 +1,6 @@
 // The queries the panel makes of a staff set: whether it exists, its name text, the ends of
 // a staff list and a staff's display name. The set queries read with the score itself
-// (part 0) current; the rows of the list are put together from them by StaffSetOverview.
+// (part 0) current; StaffSetOverview puts the list's rows together from them.
 #pragma once
 
 #include <cstdint>
@@ -17,8 +17,14 @@ struct StaffListEnds {
 StaffListEnds ReadStaffListEnds(int16_t item);
 
 bool SetExists(int32_t set);
-// The set's name; "(No Name)" for a set without one (the empty text when emptyForNoName);
-// "-" when the set does not exist.
-void SetNameText(NKString* target, int32_t set, bool emptyForNoName);
+
+// Where a set's name is shown. The list marks a slot without a set with "-" and a set
+// without a name with "(No Name)"; the name field, where the user types a name, shows the
+// empty text for both.
+enum class NameShownIn { kList, kNameField };
+// The set's name text as shown there. The first form asks the document whether the set
+// exists; the second takes what SetExists has just answered for it.
+void SetNameText(NKString* target, int32_t set, NameShownIn where);
+void SetNameText(NKString* target, int32_t set, bool setExists, NameShownIn where);
 // A staff's display name; "Staff #<n>" when the staff has none.
 void StaffDisplayText(NKString* target, int16_t staff);

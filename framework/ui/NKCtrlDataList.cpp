@@ -12,8 +12,6 @@ char16_t displayBuffer[kDisplayUnits];
 // Past the end of the list: the list view appends.
 constexpr int kAppendColumn = 1000;
 constexpr int kAppendItem = 10000;
-constexpr UINT kStateImageChecked = 0x2000;
-constexpr UINT kStateImageUnchecked = 0x1000;
 
 bool IsHighSurrogate(char16_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
@@ -73,12 +71,9 @@ int32_t NKCtrlDataList::AddRow(NKDataListRow* row) {
     auto index = static_cast<int32_t>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     row->list = this;
     row->itemIndex = index;
-    if (index >= 0) {
-        LVITEMW state{};
-        state.stateMask = LVIS_STATEIMAGEMASK;
-        state.state = row->checked ? kStateImageChecked : kStateImageUnchecked;
-        Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
-    }
+    if (index >= 0)
+        SetItemState(index, row->checked ? kCheckedStateImage : kUncheckedStateImage,
+                     LVIS_STATEIMAGEMASK);
     rows.Add(row);
     return index;
 }
@@ -103,12 +98,42 @@ void NKCtrlDataList::RemoveAllRows() {
 }
 
 void NKCtrlDataList::SelectRow(int32_t index) {
-    LVITEMW state{};
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&state));
-    Send(LVM_SETSELECTIONMARK, 0, index);
-    Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+    SetItemState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetSelectionMark(index);
+    EnsureVisible(index);
+}
+
+int32_t NKCtrlDataList::SelectionMark() {
+    return static_cast<int32_t>(Send(LVM_GETSELECTIONMARK, 0, 0));
+}
+
+int32_t NKCtrlDataList::SetSelectionMark(int32_t index) {
+    return static_cast<int32_t>(Send(LVM_SETSELECTIONMARK, 0, index));
+}
+
+bool NKCtrlDataList::SetItemState(int32_t index, UINT state, UINT stateMask) {
+    LVITEMW item{};
+    item.state = state;
+    item.stateMask = stateMask;
+    const auto address = reinterpret_cast<LPARAM>(&item);
+    return Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), address) != 0;
+}
+
+bool NKCtrlDataList::EnsureVisible(int32_t index) {
+    return Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE) != 0;
+}
+
+bool NKCtrlDataList::RedrawItems(int32_t first, int32_t last) {
+    return Send(LVM_REDRAWITEMS, static_cast<WPARAM>(first), last) != 0;
+}
+
+DWORD NKCtrlDataList::ExtendedStyle() {
+    return static_cast<DWORD>(Send(LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+}
+
+DWORD NKCtrlDataList::SetExtendedStyle(DWORD style) {
+    // Mask 0: every bit is set from style.
+    return static_cast<DWORD>(Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(style)));
 }
 
 const char16_t* NKCtrlDataList::CellText(const NKDataListRow* row, int32_t cell) {

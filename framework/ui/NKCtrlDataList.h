@@ -9,6 +9,11 @@
 
 class NKCtrlDataList : public NKControl {
 public:
+    // An item's check box lives in its state-image bits (LVIS_STATEIMAGEMASK): image 1 is
+    // the unchecked box, image 2 the checked one.
+    static constexpr UINT kUncheckedStateImage = 0x1000;
+    static constexpr UINT kCheckedStateImage = 0x2000;
+
     using NKControl::NKControl;
     const char* ClassName() const override { return "NKCtrlDataList"; }
     int32_t ControlType() const override { return kControlTypeDataList; }
@@ -33,6 +38,22 @@ public:
     void SelectRow(int32_t index);
     // The row that list item shows, or null.
     NKDataListRow* RowOfItem(int32_t index);
+
+    // One list-view message each. Before the dialog exists they go to no window and answer 0.
+    // The selection mark: the item a shift-click extends the selection from; -1 for none.
+    int32_t SelectionMark();
+    // Returns the mark it replaces.
+    int32_t SetSelectionMark(int32_t index);
+    // Sets the bits of stateMask in the item's state to those of state.
+    bool SetItemState(int32_t index, UINT state, UINT stateMask);
+    // Scrolls the item fully into view.
+    bool EnsureVisible(int32_t index);
+    // Asks the list view to draw the items first to last again; items past the end are none.
+    bool RedrawItems(int32_t first, int32_t last);
+    // The LVS_EX_ style bits.
+    DWORD ExtendedStyle();
+    // Replaces every LVS_EX_ style bit; returns the style it replaces.
+    DWORD SetExtendedStyle(DWORD style);
 
     // A cell's text for the list's display requests: valid until the next request, cut to
     // the display buffer; "???" for a cell the row does not have.

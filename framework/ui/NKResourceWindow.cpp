@@ -88,9 +88,6 @@ void NKResourceWindow::HandleResize(int32_t, int32_t, int32_t, int32_t) {}
 
 namespace {
 
-// The check box of a list item lives in the state-image bits: 0x1000 unchecked, 0x2000 checked.
-constexpr UINT kCheckedImageBit = 0x2000;
-
 void DisplayTextW(NKCtrlDataList* list, NMLVDISPINFOW* info) {
     if (!(info->item.mask & LVIF_TEXT))
         return;
@@ -114,8 +111,9 @@ void ItemChanged(NKCtrlDataList* list, const NMLISTVIEW* change) {
     if (!list)
         return;
     const UINT differs = change->uOldState ^ change->uNewState;
-    if (differs & kCheckedImageBit)
-        list->RowCheckChanged(change->iItem, (change->uNewState & kCheckedImageBit) != 0);
+    if (differs & NKCtrlDataList::kCheckedStateImage)
+        list->RowCheckChanged(change->iItem,
+                              (change->uNewState & NKCtrlDataList::kCheckedStateImage) != 0);
     if (differs & LVIS_SELECTED) {
         if (change->uNewState & LVIS_SELECTED)
             list->RowSelected(change->iItem);

@@ -25,7 +25,7 @@ bool operator==(const Row& a, const Row& b) {
 // The row as the whole list reads it; a set's row read alone must show the same.
 Row RowOf(int32_t set) {
     StaffSetOverview all;
-    all.Read();
+    all.Describe(ReadListEndsOfRows());
     const Row row = RowOf(all.Row(set));
     if (set >= 1) {
         StaffSetOverview alone;
@@ -51,9 +51,6 @@ TEST(StaffSetQueries, RowsShowNameCountAndEdgeStaves) {
     EXPECT_EQ("Alto Saxophone in E\u266D", woodwinds.bottom);
     Row strings = RowOf(3);
     EXPECT_EQ("(No Name)", strings.name);
-    NKString emptyForNoName("x");
-    SetNameText(&emptyForNoName, 3, true);
-    EXPECT_EQ(0u, emptyForNoName.Length());
     Row empty = RowOf(2);
     EXPECT_EQ("-", empty.name);
     EXPECT_EQ("-", empty.top);
@@ -61,6 +58,24 @@ TEST(StaffSetQueries, RowsShowNameCountAndEdgeStaves) {
     EXPECT_EQ(0, empty.staves);
     EXPECT_FALSE(SetExists(2));
     EXPECT_TRUE(SetExists(3));
+}
+
+// The list marks a missing set and a missing name; the name field, where the user types,
+// shows neither mark.
+TEST(StaffSetQueries, NameTextsInTheListAndInTheNameField) {
+    StaffSetSession session;
+    const struct {
+        int32_t set;
+        std::string inList, inNameField;
+    } cases[] = {{1, "Woodwinds", "Woodwinds"}, {3, "(No Name)", ""}, {2, "-", ""}};
+    for (const auto& expected : cases) {
+        NKString inList("x"), inNameField("x");
+        SetNameText(&inList, expected.set, NameShownIn::kList);
+        SetNameText(&inNameField, expected.set, NameShownIn::kNameField);
+        EXPECT_EQ(expected.inList, Utf16ToUtf8(inList.WideText())) << "set " << expected.set;
+        EXPECT_EQ(expected.inNameField, Utf16ToUtf8(inNameField.WideText()))
+            << "set " << expected.set;
+    }
 }
 
 TEST(StaffSetQueries, OneStaffIsTopAndBottomAndANamelessStaffShowsItsNumber) {

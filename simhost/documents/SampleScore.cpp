@@ -68,13 +68,9 @@ constexpr uint16_t kTextType(char high, char low) {
 }
 constexpr int16_t kExpressionTextBase = 100; // text blocks and raw texts of expressions
 
-} // namespace
-
-SimDocument& AddSampleScore(SimHost& host) {
-    const uint32_t version = host.Version();
-    SimDocument& document = host.AddDocument("Symphony No. 1 (sample)");
+// The staves' records and the score's order; answers the order.
+std::vector<ListEntry> AddStaves(uint32_t version, SimDocument& document) {
     RecordStore& records = document.Records();
-
     for (const SampleStaff& staff : kStaves) {
         auto number = static_cast<int16_t>(staff.number);
         records.Put({SimTag("txbl"), number, 0}, EncodeHostText(version, staff.name));
@@ -98,7 +94,10 @@ SimDocument& AddSampleScore(SimHost& host) {
     // The instrumental parts have lists of their own.
     WriteStaffList(document.PartRecords(1), 0, {{14, 0}});
     WriteStaffList(document.PartRecords(2), 0, {{7, 0}, {8, -288}});
+    return scoreOrder;
+}
 
+void AddStaffSets(const std::vector<ListEntry>& scoreOrder, RecordStore& score) {
     // Staff set 1, the woodwinds, is named; set 3, the strings, is not, and shows the double
     // basses smaller.
     std::vector<ListEntry> woodwinds, strings;
@@ -114,7 +113,9 @@ SimDocument& AddSampleScore(SimHost& host) {
     WriteStaffList(score, kSampleNamedSet - 37, woodwinds);
     WriteStaffList(score, kSampleUnnamedSet - 37, strings);
     score.Put({SimTag("dtLP"), kSampleUnnamedSet - 37, 18}, StaffPercentRecord(75));
+}
 
+void AddCategoriesAndExpressions(uint32_t version, RecordStore& records) {
     records.Put({SimTag("SOMC"), 1, 0}, CategoryRecord(version, 1, "Dynamics"));
     records.Put({SimTag("SOMC"), 2, 0}, CategoryRecord(version, 2, "Technique Text"));
     records.Put({SimTag("SOMC"), kSampleDataCategory, 0},
@@ -129,5 +130,14 @@ SimDocument& AddSampleScore(SimHost& host) {
                     ExpressionDefRecord(version, static_cast<uint16_t>(text), expression.category,
                                         expression.description));
     }
+}
+
+} // namespace
+
+SimDocument& AddSampleScore(SimHost& host) {
+    const uint32_t version = host.Version();
+    SimDocument& document = host.AddDocument("Symphony No. 1 (sample)");
+    AddStaffSets(AddStaves(version, document), document.PartRecords(0));
+    AddCategoriesAndExpressions(version, document.Records());
     return document;
 }

@@ -112,11 +112,8 @@ inline void Damage(FuzzedDataProvider& input, RecordStore& records,
     }
 }
 
-// Builds the score as the current document of the host.
-inline SimDocument& AddScore(SimHost& host, FuzzedDataProvider& input) {
-    const uint32_t version = host.Version();
-    SimDocument& document = host.AddDocument("Fuzzed score");
-    RecordStore& records = document.Records();
+// Up to 40 staves, some with a name; answers how many.
+inline int AddStaves(FuzzedDataProvider& input, uint32_t version, RecordStore& records) {
     const auto staves = input.ConsumeIntegralInRange<int>(0, 40);
     for (int n = 1; n <= staves; ++n) {
         const auto number = static_cast<int16_t>(n);
@@ -129,7 +126,12 @@ inline SimDocument& AddScore(SimHost& host, FuzzedDataProvider& input) {
                     StaffRecord(version, input.ConsumeBool() ? static_cast<uint16_t>(n)
                                                              : input.ConsumeIntegral<uint16_t>()));
     }
-    // The score's order and the sets' lists, mostly in the score itself (part 0).
+    return staves;
+}
+
+// The score's order and the sets' lists, mostly in the score itself (part 0); answers how
+// many parts hold lists.
+inline int16_t AddLists(FuzzedDataProvider& input, SimDocument& document, int staves) {
     const int16_t parts = input.ConsumeBool() ? 1 : 3;
     for (int16_t part = 0; part < parts; ++part) {
         RecordStore& lists = document.PartRecords(part);
@@ -143,6 +145,11 @@ inline SimDocument& AddScore(SimHost& host, FuzzedDataProvider& input) {
                           StaffPercentRecord(input.ConsumeIntegral<int16_t>()));
         }
     }
+    return parts;
+}
+
+// Categories, the data category among them or not, and text expression definitions in them.
+inline void AddDefinitions(FuzzedDataProvider& input, uint32_t version, RecordStore& records) {
     const auto categories = input.ConsumeIntegralInRange<int>(0, 4);
     for (int c = 0; c < categories; ++c) {
         const uint16_t id =
@@ -164,6 +171,16 @@ inline SimDocument& AddScore(SimHost& host, FuzzedDataProvider& input) {
                     ExpressionDefRecord(version, static_cast<uint16_t>(block), category,
                                         Description(input), input.ConsumeIntegral<uint16_t>()));
     }
+}
+
+// Builds the score as the current document of the host.
+inline SimDocument& AddScore(SimHost& host, FuzzedDataProvider& input) {
+    const uint32_t version = host.Version();
+    SimDocument& document = host.AddDocument("Fuzzed score");
+    RecordStore& records = document.Records();
+    const int staves = AddStaves(input, version, records);
+    const int16_t parts = AddLists(input, document, staves);
+    AddDefinitions(input, version, records);
     Damage(input, records,
            {SimTag("SOIS"), SimTag("SOTX"), SimTag("txbl"), SimTag("txxp"), SimTag("SOMC"),
             SimTag("SODT")});

@@ -47,15 +47,11 @@ NKCtrlButton* Button(NKStaffSetPanelWindow& panel, int which) {
     return buttons[which];
 }
 
-void Step(FuzzedDataProvider& input, fuzzed::PanelSession& session) {
-    SimDocument& document = session.Document();
-    NKStaffSetPanelWindow* panel = session.OpenPanel();
-    if (!panel) {
-        session.Reopen();
-        return;
-    }
+// What a user does with the panel open.
+void UserStep(int step, FuzzedDataProvider& input, fuzzed::PanelSession& session,
+              NKStaffSetPanelWindow* panel) {
     HWND dialog = panel->dialogHandle;
-    switch (input.ConsumeIntegralInRange<int>(0, 11)) {
+    switch (step) {
     case 0:
         UserInput::ClickRow(GetDlgItem(dialog, kStaffSetListId),
                             input.ConsumeIntegralInRange<int>(0, 9));
@@ -80,38 +76,63 @@ void Step(FuzzedDataProvider& input, fuzzed::PanelSession& session) {
             SendMessageW(dialog, WM_TIMER, kPanelTimerId, 0);
         break;
     case 6:
+        UserInput::CloseByCaption(dialog);
+        break;
+    }
+}
+
+// What the host and the document do meanwhile, damage to its records included.
+void HostStep(int step, FuzzedDataProvider& input, fuzzed::PanelSession& session,
+              NKStaffSetPanelWindow* panel) {
+    SimDocument& document = session.Document();
+    HWND dialog = panel->dialogHandle;
+    switch (step) {
+    case 0:
         if (input.ConsumeBool())
             document.ClearSelection();
         else
             document.SelectSlots(input.ConsumeIntegralInRange<int16_t>(-1, 42),
                                  input.ConsumeIntegralInRange<int16_t>(-1, 42));
         break;
-    case 7:
+    case 1:
         if (input.ConsumeBool())
             document.Undo();
         else
             document.Redo();
         break;
-    case 8:
+    case 2:
         if (session.Desktop().ModalDialog())
             session.Desktop().TakeDownModalDialog();
         else
             session.Desktop().PutUpModalDialog();
         SendMessageW(dialog, WM_TIMER, kPanelTimerId, 0);
         break;
-    case 9:
-        UserInput::CloseByCaption(dialog);
-        break;
-    case 10:
+    case 3:
         document.SetCurrentPart(input.ConsumeIntegralInRange<int16_t>(0, 3));
         break;
-    default:
+    case 4:
         fuzzed::Damage(
             input, document.Records(),
             {SimTag("SOTX"), SimTag("txbl"), SimTag("txxp"), SimTag("SOMC"), SimTag("SODT")});
         fuzzed::Damage(input, document.PartRecords(0), {SimTag("dtLP")});
         break;
     }
+}
+
+// Pressing a button counts twice: it is what a user does most.
+constexpr int kUserSteps = 7, kHostSteps = 5;
+
+void Step(FuzzedDataProvider& input, fuzzed::PanelSession& session) {
+    NKStaffSetPanelWindow* panel = session.OpenPanel();
+    if (!panel) {
+        session.Reopen();
+        return;
+    }
+    const int step = input.ConsumeIntegralInRange<int>(0, kUserSteps + kHostSteps - 1);
+    if (step < kUserSteps)
+        UserStep(step, input, session, panel);
+    else
+        HostStep(step - kUserSteps, input, session, panel);
     session.Desktop().PumpMessages();
 }
 

@@ -125,6 +125,54 @@ void Reset() {
     ResetHostVersionForTests();
 }
 
+// Both files give the first pair with the key.
+void CheckLoads(const std::string& key, const std::vector<Pair>& preferencePairs,
+                const std::string& optionsContent) {
+    const NKString searched = Text(key);
+    for (bool fromPreferences : {true, false}) {
+        std::unique_ptr<NKSettingsPair> loaded(LoadSetting(&searched, fromPreferences));
+        const std::vector<Pair> filePairs =
+            fromPreferences ? preferencePairs : PairsOf(optionsContent);
+        const Pair* expected = FirstWithKey(filePairs, key);
+        Check((loaded != nullptr) == (expected != nullptr));
+        if (loaded) {
+            Check(BytesOf(loaded->key) == expected->key);
+            Check(BytesOf(loaded->value) == expected->value);
+        }
+    }
+}
+
+// The preference file's bytes after the pair is saved: the first pair with the key takes the
+// value, or the pair is added at the end.
+std::string AfterSaving(std::vector<Pair> pairs, const std::string& key, const std::string& value) {
+    bool replaced = false;
+    for (Pair& pair : pairs) {
+        if (Matches(pair.key, Trimmed(key))) {
+            pair.value = Trimmed(value);
+            replaced = true;
+            break;
+        }
+    }
+    if (!replaced)
+        pairs.push_back({Trimmed(key), Trimmed(value)});
+    std::string written;
+    for (const Pair& pair : pairs)
+        written += pair.key + "=" + pair.value + "\n";
+    return written;
+}
+
+// Saves the pair, with the disk filling up after the given bytes when one is given.
+bool Save(const std::string& key, const std::string& value, std::optional<uint64_t> diskRoom) {
+    const NKString keyText = Text(key), valueText = Text(value);
+    const NKSettingsPair stored(&keyText, &valueText);
+    std::optional<FileSizeLimit> full;
+    if (diskRoom) {
+        full.emplace(*diskRoom);
+        Check(full->Holds());
+    }
+    return SaveSetting(&stored);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -153,45 +201,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Put(options, content);
     const std::vector<Pair> pairs = fileExists ? PairsOf(content) : std::vector<Pair>();
 
-    // Both files give the first pair with the key.
-    const NKString searched = Text(loadKey);
-    for (bool fromPreferences : {true, false}) {
-        std::unique_ptr<NKSettingsPair> loaded(LoadSetting(&searched, fromPreferences));
-        const std::vector<Pair> filePairs = fromPreferences ? pairs : PairsOf(content);
-        const Pair* expected = FirstWithKey(filePairs, loadKey);
-        Check((loaded != nullptr) == (expected != nullptr));
-        if (loaded) {
-            Check(BytesOf(loaded->key) == expected->key);
-            Check(BytesOf(loaded->value) == expected->value);
-        }
-    }
+    CheckLoads(loadKey, pairs, content);
 
-    const NKString keyText = Text(saveKey), valueText = Text(saveValue);
-    const NKSettingsPair stored(&keyText, &valueText);
-    std::vector<Pair> after = pairs;
-    bool replaced = false;
-    for (Pair& pair : after) {
-        if (Matches(pair.key, Trimmed(saveKey))) {
-            pair.value = Trimmed(saveValue);
-            replaced = true;
-            break;
-        }
-    }
-    if (!replaced)
-        after.push_back({Trimmed(saveKey), Trimmed(saveValue)});
-    std::string written;
-    for (const Pair& pair : after)
-        written += pair.key + "=" + pair.value + "\n";
-
-    bool saved = false;
-    {
-        std::optional<FileSizeLimit> full;
-        if (diskFull) {
-            full.emplace(static_cast<uint64_t>(diskRoom));
-            Check(full->Holds());
-        }
-        saved = SaveSetting(&stored);
-    }
+    const std::string written = AfterSaving(pairs, saveKey, saveValue);
+    const bool saved =
+        Save(saveKey, saveValue, diskFull ? std::optional<uint64_t>(diskRoom) : std::nullopt);
     Check(!fs::exists(replacement));
     if (saved) {
         Check(Read(preferences) == written);

@@ -112,8 +112,8 @@ private:
         return text;
     }
 
-    std::string Format(UINT message, WPARAM wParam, LPARAM lParam) const {
-        const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+    // Messages recorded by their name alone; null for the others.
+    static const char* NameAlone(UINT message) {
         switch (message) {
         case WM_CREATE:
             return "WM_CREATE";
@@ -123,6 +123,22 @@ private:
             return "WM_DESTROY";
         case WM_NCDESTROY:
             return "WM_NCDESTROY";
+        case WM_SETTEXT:
+            return "WM_SETTEXT";
+        case WM_CLOSE:
+            return "WM_CLOSE";
+        case WM_SETFONT:
+            return "WM_SETFONT";
+        default:
+            return nullptr;
+        }
+    }
+
+    std::string Format(UINT message, WPARAM wParam, LPARAM lParam) const {
+        if (const char* name = NameAlone(message))
+            return name;
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+        switch (message) {
         case WM_MOVE:
             return "WM_MOVE " + Num(static_cast<short>(LOWORD(lParam))) + " " +
                    Num(static_cast<short>(HIWORD(lParam)));
@@ -139,10 +155,6 @@ private:
             return "WM_KILLFOCUS " + Window(wParam);
         case WM_ENABLE:
             return "WM_ENABLE " + Num(static_cast<long>(wParam));
-        case WM_SETTEXT:
-            return "WM_SETTEXT";
-        case WM_CLOSE:
-            return "WM_CLOSE";
         case WM_SHOWWINDOW:
             return "WM_SHOWWINDOW " + Num(static_cast<long>(wParam));
         case WM_GETMINMAXINFO: {
@@ -152,8 +164,6 @@ private:
                    " track " + Num(info->ptMinTrackSize.x) + "x" + Num(info->ptMinTrackSize.y) +
                    " to " + Num(info->ptMaxTrackSize.x) + "x" + Num(info->ptMaxTrackSize.y);
         }
-        case WM_SETFONT:
-            return "WM_SETFONT";
         case WM_WINDOWPOSCHANGING:
         case WM_WINDOWPOSCHANGED:
             return std::string(message == WM_WINDOWPOSCHANGING ? "WM_WINDOWPOSCHANGING "

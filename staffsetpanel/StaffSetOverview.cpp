@@ -51,9 +51,9 @@ void StaffSetOverview::DescribeSets(const ListEndsOfRows& lists, int32_t firstSe
         StaffSetSummary& row = rows_[ListRowOfSet(set)];
         row.count = ends.count;
         if (row.count == 0) {
-            row.name.AssignNarrow("-");
-            row.top.AssignNarrow("-");
-            row.bottom.AssignNarrow("-");
+            row.name.AssignNarrow(kNoSetText);
+            row.top.AssignNarrow(kNoSetText);
+            row.bottom.AssignNarrow(kNoSetText);
             continue;
         }
         if (!definitionsRead) {
@@ -68,7 +68,7 @@ void StaffSetOverview::DescribeSets(const ListEndsOfRows& lists, int32_t firstSe
         if (name.Length() > 0)
             row.name.Assign(&name);
         else
-            row.name.AssignNarrow("(No Name)");
+            row.name.AssignNarrow(kUnnamedSetText);
         row.top.Assign(&staffText(ends.first));
         row.bottom.Assign(&staffText(ends.last));
     }

@@ -38,7 +38,7 @@ void SetNameText(NKString* target, int32_t set, NameShownIn where) {
 void SetNameText(NKString* target, int32_t set, bool setExists, NameShownIn where) {
     const bool inList = where == NameShownIn::kList;
     if (!setExists) {
-        target->AssignNarrow(inList ? "-" : "");
+        target->AssignNarrow(inList ? kNoSetText : "");
         return;
     }
     NKString name;
@@ -46,7 +46,7 @@ void SetNameText(NKString* target, int32_t set, bool setExists, NameShownIn wher
     if (name.Length() > 0)
         target->Assign(&name);
     else
-        target->AssignNarrow(inList ? "(No Name)" : "");
+        target->AssignNarrow(inList ? kUnnamedSetText : "");
 }
 
 void StaffDisplayText(NKString* target, int16_t staff) {

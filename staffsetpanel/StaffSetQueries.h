@@ -22,6 +22,10 @@ bool SetExists(int32_t set);
 // without a name with "(No Name)"; the name field, where the user types a name, shows the
 // empty text for both.
 enum class NameShownIn { kList, kNameField };
+// The list's texts for a slot without a set (in each of its columns) and for a set without a
+// name; the list's rows and the name text share them.
+constexpr const char* kNoSetText = "-";
+constexpr const char* kUnnamedSetText = "(No Name)";
 // The set's name text as shown there. The first form asks the document whether the set
 // exists; the second takes what SetExists has just answered for it.
 void SetNameText(NKString* target, int32_t set, NameShownIn where);

@@ -21,7 +21,7 @@ int16_t FindNameCategory() {
     NKString name;
     for (int32_t i = 0; i < categories.Count(); ++i) {
         categories.ElementAt(i)->GetName(&name);
-        // Byte for byte on the narrow view (the low byte of each unit), as on 8-bit hosts.
+        // Byte for byte on the narrow view, as 8-bit hosts hold the name.
         if (std::strcmp(name.NarrowText(), kNameCategoryName) == 0)
             return categories.ElementAt(i)->Id();
     }

@@ -37,7 +37,7 @@ bool StartsWithNarrow(const char16_t* units, uint32_t length, const char* prefix
         return false;
     }
     for (size_t i = 0; i < n; ++i) {
-        if ((units[i] & 0xFF) != Bytes(prefix)[i]) {
+        if (NarrowByteOf(units[i]) != prefix[i]) {
             return false;
         }
     }
@@ -190,7 +190,7 @@ const char* NKString::NarrowText() const {
         return "";
     }
     for (uint32_t i = 0; i < length; ++i) {
-        copy[i] = static_cast<char>(chars[i] & 0xFF);
+        copy[i] = NarrowByteOf(chars[i]);
     }
     copy[length] = 0;
     return copy;
@@ -270,8 +270,8 @@ bool NKString::HasPrefix(const NKString* other) const {
 }
 
 bool NKString::HasNarrowPrefix(const char* text) const {
-    // Compares the low bytes directly rather than through NarrowText, which would invalidate
-    // a narrow pointer the caller may still hold.
+    // Compares unit by unit rather than through NarrowText, which would invalidate a narrow
+    // pointer the caller may still hold.
     return StartsWithNarrow(chars, length, text != nullptr ? text : "");
 }
 

@@ -5,9 +5,12 @@
 
 #include <cstdint>
 
-// Text is kept as UTF-16 code units. The narrow view has one byte per unit, the unit's low
-// byte, and narrow input becomes units of the same value (0 to 255): there is no code-page
-// conversion, so narrow-to-wide-to-narrow and wide-to-wide round trips are exact.
+// Text is kept as UTF-16 code units. The narrow view has one byte per unit: a unit up to 0xFF
+// is its own byte (documents of 8-bit hosts hold those bytes), any other unit is "?", as a
+// code page shows a character it lacks (a character beyond U+FFFF, two units, is "??"). The
+// low byte alone would turn an en dash into a control character. Narrow input becomes units
+// of the same value (0 to 255): there is no code-page conversion, so narrow-to-wide-to-narrow
+// and wide-to-wide round trips are exact.
 //
 // Whenever a buffer exists the unit at Length() is 0, and its capacity is a multiple of 10.
 // The buffer only grows; only AssignNarrow(nullptr) and destruction give it up.
@@ -59,7 +62,7 @@ public:
     // All comparisons are unit by unit and case-sensitive.
     bool Equals(const NKString* other) const;
     bool HasPrefix(const NKString* other) const;
-    // Only the low byte of each unit takes part.
+    // Compared as the narrow view shows the units.
     bool HasNarrowPrefix(const char* text) const;
     // The first index at or after start where the text occurs, or -1. A negative start
     // searches from 0; an empty text is found at start when start is not beyond Length().
@@ -91,3 +94,8 @@ private:
     char16_t* chars = nullptr;
     mutable char* narrowCopy = nullptr;
 };
+
+// One unit as the narrow view shows it.
+inline char NarrowByteOf(char16_t unit) {
+    return unit <= 0xFF ? static_cast<char>(unit) : '?';
+}

@@ -146,7 +146,7 @@ void NKRawText::WriteHostText(const NKString& text, bool wide, unsigned char* ro
             WriteLE16(room, 2 * static_cast<size_t>(i), units[i]);
         WriteLE16(room, 2 * static_cast<size_t>(text.Length()), 0);
     } else {
-        // The narrow view ends at the first unit whose low byte is zero.
+        // The narrow view ends at the first zero unit.
         const char* narrow = text.NarrowText();
         std::memcpy(room, narrow, std::strlen(narrow) + 1);
     }

@@ -45,7 +45,7 @@ void NKFileStream::BuildPath(NKString* target) const {
 bool NKFileStream::BuildPathInFolder(NKString* target) const {
     if (folderOverride.Length() > 0) {
         target->Assign(&folderOverride);
-        if ((folderOverride.CharAt(folderOverride.Length() - 1) & 0xFF) == '\\') {
+        if (folderOverride.CharAt(folderOverride.Length() - 1) == u'\\') {
             target->Append(&fileName);
             return true;
         }

@@ -28,8 +28,8 @@ bool KeysMatch(const NKString* searched, const NKString* candidate) {
         return false;
     }
     for (uint32_t i = 0; i < length; ++i) {
-        if ((LowerAsciiLetter(searched->CharAt(i)) & 0xFF) !=
-            (LowerAsciiLetter(candidate->CharAt(i)) & 0xFF)) {
+        if (NarrowByteOf(LowerAsciiLetter(searched->CharAt(i))) !=
+            NarrowByteOf(LowerAsciiLetter(candidate->CharAt(i)))) {
             return false;
         }
     }

@@ -19,6 +19,6 @@ public:
 };
 
 // True when the keys are the same text once A to Z are made a to z, whatever locale the
-// host runs in, and each unit is cut to its low byte. A null candidate matches nothing; a
+// host runs in, each unit as the narrow view shows it. A null candidate matches nothing; a
 // null searched key is the empty key.
 bool KeysMatch(const NKString* searched, const NKString* candidate);

@@ -34,7 +34,7 @@ public:
     bool ReadFailed() const { return readFailed; }
 
     // Writes key, "=", value and a line feed for the pair, or for each pair in order: the
-    // low byte of every unit, exactly as held, zero units included. False on a closed stream,
+    // narrow view of every unit (its byte, or "?" above 0xFF), zero units included. False on a closed stream,
     // for a null pair or collection, and when not every byte could be written.
     bool WritePair(const NKSettingsPair* pair);
     bool WritePairs(const NKSettingsPairs* pairs);

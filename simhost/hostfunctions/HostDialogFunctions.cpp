@@ -1,7 +1,8 @@
 // The host's dialog functions. The dialog comes from the plug-in module's template and its
 // messages reach the plug-in's callback (PluginDialogs); the item functions act on the real
 // controls. Text is UTF-16 at the window system; the 8-bit functions carry one byte per unit
-// (a byte becomes the unit of the same value, a unit gives its low byte).
+// (a byte becomes the unit of the same value; a unit up to 0xFF gives its byte, any other
+// "?", as an 8-bit host's code page shows a character it lacks).
 #include <algorithm>
 #include <string>
 
@@ -110,7 +111,7 @@ int32_t WINAPI Host_NX_GetDlgString(HWND dialog, int32_t id, char* text, int32_t
                                     uint32_t apiVersion) {
     auto get = [=](SimHost&) -> int32_t {
         return CopyItemText(dialog, id, text, capacity,
-                            [](char16_t unit) { return static_cast<char>(unit & 0xFF); });
+                            [](char16_t unit) { return unit <= 0xFF ? static_cast<char>(unit) : '?'; });
     };
     return Serve("NX_GetDlgString", get, dialog, id, text, capacity, apiVersion);
 }

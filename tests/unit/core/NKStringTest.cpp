@@ -68,7 +68,12 @@ TEST(NKStringTest, NarrowAndWideRoundTrips) {
     EXPECT_STREQ(s.NarrowText(), "\xE9");
     s.AssignWide(u"\u0141x");
     EXPECT_EQ(s.CharAt(0), 0x141);
-    EXPECT_STREQ(s.NarrowText(), "Ax");
+    EXPECT_STREQ(s.NarrowText(), "?x") << "not the low byte 'A'";
+    // An en dash's low byte is a control character, a CJK character's an unrelated letter.
+    s.AssignWide(u"tutti \u2013 \u5F26 \U0001D11E\u00FF");
+    EXPECT_STREQ(s.NarrowText(), "tutti ? ? ??\xFF");
+    s.AssignWide(u"\u015Efont(x)");
+    EXPECT_FALSE(s.HasNarrowPrefix("^font")) << "U+015E is not '^'";
 
     std::string bytes;
     for (int b = 1; b < 256; ++b) {
@@ -132,7 +137,8 @@ TEST(NKStringTest, ComparisonsAndSearches) {
     EXPECT_TRUE(lower.HasPrefix(&empty));
     EXPECT_FALSE(ab.HasPrefix(&lower));
     EXPECT_FALSE(ab.HasNarrowPrefix("abc"));
-    EXPECT_TRUE(high.HasNarrowPrefix("A"));
+    EXPECT_FALSE(high.HasNarrowPrefix("A")) << "U+0141 reads as \"?\", not its low byte";
+    EXPECT_TRUE(high.HasNarrowPrefix("?"));
 
     NKString banana("banana"), a("a"), nana("nana"), ana("ana");
     EXPECT_EQ(banana.Find(&a, 2), 3);

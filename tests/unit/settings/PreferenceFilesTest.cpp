@@ -40,6 +40,9 @@ TEST(PreferenceFormat, KeysMatchWhateverTheCaseOfAToZOnly) {
     EXPECT_TRUE(Match(NKString("qmstaffsetp_windowx"), NKString("QMSTAFFSETP_WINDOWX")));
     EXPECT_FALSE(Match(NKString("\xE9t\xE9"), NKString("\xC9T\xC9")));
     EXPECT_FALSE(Match(NKString("key"), NKString("key ")));
+    NKString lookalike;
+    lookalike.AssignWide(u"QMSTAFFSETP_WINDOW\u0158"); // its low byte is 'X'
+    EXPECT_FALSE(Match(NKString("QMSTAFFSETP_WINDOWX"), lookalike));
     NKString withZero;
     withZero.AppendNarrow("ke");
     withZero.AppendChar(0);

@@ -212,8 +212,8 @@ TEST_F(DialogCallbackTest, DisplayRequestsGetTheRowsCellOrQuestionMarks) {
     EXPECT_TRUE(window.calls.empty());
 }
 
-TEST_F(DialogCallbackTest, NarrowDisplayRequestsGetTheLowBytesOrQuestionMarks) {
-    std::unique_ptr<NKDataListRow> row(MakeRow({u"2", u"Clarinet in B\u266D", u"3"}));
+TEST_F(DialogCallbackTest, NarrowDisplayRequestsGetTheBytesOrQuestionMarks) {
+    std::unique_ptr<NKDataListRow> row(MakeRow({u"2", u"Clarinet in B\u266D \u00E9", u"3"}));
     NMLVDISPINFOA request{};
     request.hdr.code = LVN_GETDISPINFOA;
     request.item.mask = LVIF_TEXT;
@@ -221,7 +221,7 @@ TEST_F(DialogCallbackTest, NarrowDisplayRequestsGetTheLowBytesOrQuestionMarks) {
     request.item.iSubItem = 1;
     Notify(window, TestWindow::kListId, &request.hdr);
     ASSERT_NE(nullptr, request.item.pszText);
-    EXPECT_STREQ("Clarinet in Bm", request.item.pszText) << "U+266D gives its low byte";
+    EXPECT_STREQ("Clarinet in B? \xE9", request.item.pszText) << "U+266D has no byte; U+00E9 has";
     request.item.iSubItem = 5;
     Notify(window, TestWindow::kListId, &request.hdr);
     EXPECT_STREQ("???", request.item.pszText);

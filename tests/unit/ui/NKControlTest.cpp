@@ -41,8 +41,8 @@ TEST_P(NKControlTest, TextReachesTheFieldInTheHostsKindOfText) {
     NKString name;
     name.AssignWide(u"Clarinet in B\u266D");
     window.edit->SetText(&name);
-    // An 8-bit host gets each unit's low byte: U+266D becomes 'm'.
-    EXPECT_EQ(Utf16() ? u"Clarinet in B\u266D" : u"Clarinet in Bm", WindowTextOf(Field()));
+    // An 8-bit host cannot hold U+266D: it gets "?", not the unit's low byte ('m').
+    EXPECT_EQ(Utf16() ? u"Clarinet in B\u266D" : u"Clarinet in B?", WindowTextOf(Field()));
 }
 
 TEST_P(NKControlTest, GetTextOffersTheHostAFiveThousandUnitBuffer) {

@@ -1,5 +1,7 @@
 #include "framework/ui/NKResourceWindow.h"
 
+#include <cstdint>
+
 #include "framework/ui/DialogCallback.h"
 #include "framework/ui/NKCtrlButton.h"
 #include "framework/ui/NKCtrlDataList.h"
@@ -136,7 +138,9 @@ bool NKResourceWindow::HandleNotify(WPARAM controlId, const NMHDR* header) {
     case UDN_DELTAPOS: {
         const auto* upDown = reinterpret_cast<const NMUPDOWN*>(header);
         const bool buddyInt = (GetWindowLongW(header->hwndFrom, GWL_STYLE) & UDS_SETBUDDYINT) != 0;
-        HandleUpDown(control, buddyInt ? upDown->iDelta : -upDown->iDelta);
+        // A delta of INT_MIN has no negation; the control cannot move that far anyway.
+        const int32_t reversed = upDown->iDelta == INT32_MIN ? INT32_MAX : -upDown->iDelta;
+        HandleUpDown(control, buddyInt ? upDown->iDelta : reversed);
         break;
     }
     case TCN_SELCHANGE:

@@ -1,7 +1,15 @@
 #include "simhost/documents/RecordFields.h"
 
+namespace {
+
+unsigned ByteAt(const Bytes& record, size_t offset) {
+    return offset < record.size() ? record[offset] : 0u;
+}
+
+} // namespace
+
 uint16_t ReadLittleEndian16(const Bytes& record, size_t offset) {
-    return static_cast<uint16_t>(record.at(offset) | (record.at(offset + 1) << 8));
+    return static_cast<uint16_t>(ByteAt(record, offset) | (ByteAt(record, offset + 1) << 8));
 }
 
 int32_t ReadLittleEndian32(const Bytes& record, size_t offset) {

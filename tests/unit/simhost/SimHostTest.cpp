@@ -48,6 +48,14 @@ TEST(SimulatedHost, SampleScoreKeepsStaffListsPerPartAndNumbersSharedNames) {
     EXPECT_EQ("A^B \u266Fx", HostPlainText("^fontTxt(Arial)A^^B ^sharp()x^size("));
 }
 
+TEST(SimulatedHost, ShortRecordsReadAsZeroFilledNeverEndingTheHost) {
+    // A damaged list entry of 9 bytes: the staff is there, the distance's last 3 bytes are not.
+    RecordStore part;
+    part.Put({SimTag("SOIu"), 0, 0}, {7, 0, 0, 0, 0, 0, 0, 0, 0x10});
+    part.Put({SimTag("SOIu"), 0, 1}, {});
+    EXPECT_EQ((std::vector<ListEntry>{{7, 0x10}, {0, 0}}), ReadStaffList(part, 0));
+}
+
 TEST(SimulatedHost, EditsCancelExactlyAndUndoAsOneNamedStep) {
     SimHost host(0x12050000);
     SimDocument& score = AddSampleScore(host);

@@ -157,6 +157,10 @@ TEST_F(TestWindowTest, UpDownDeltasKeepTheirSignOnlyFromAControlThatSetsItsBuddy
     upDown.hdr.hwndFrom = Item(TestWindow::kOrdinaryId);
     SendMessageW(Dialog(), WM_NOTIFY, TestWindow::kOrdinaryId, reinterpret_cast<LPARAM>(&upDown));
     EXPECT_EQ((Calls{"HandleUpDown 104 -2", "HandleUpDown 104 2"}), window.Take());
+    // The most negative delta has no negation in 32 bits: the nearest value stands for it.
+    upDown.iDelta = INT32_MIN;
+    SendMessageW(Dialog(), WM_NOTIFY, TestWindow::kOrdinaryId, reinterpret_cast<LPARAM>(&upDown));
+    EXPECT_EQ((Calls{"HandleUpDown 104 2147483647"}), window.Take());
 }
 
 namespace {

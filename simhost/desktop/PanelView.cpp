@@ -54,6 +54,14 @@ std::string ItemName(HWND panel, int id) {
 
 } // namespace
 
+std::string ListTable(const std::vector<std::vector<std::string>>& rows,
+                      const std::string& indent) {
+    std::string out = indent + Row({"#", "Name", "Staves", "Top", "Bottom"}) + "\n";
+    for (const std::vector<std::string>& cells : rows)
+        out += indent + Row(cells) + "\n";
+    return out;
+}
+
 std::u16string TextOf(HWND window) {
     std::vector<WCHAR> buffer(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, 0);
     GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()));
@@ -101,14 +109,14 @@ std::string DescribePanel(HWND panel, const std::string& indent) {
     out += indent + line;
 
     HWND list = PanelList(panel);
-    out += indent + Row({"#", "Name", "Staves", "Top", "Bottom"}) + "\n";
+    std::vector<std::vector<std::string>> rows;
     const auto items = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int item = 0; item < items; ++item) {
-        std::vector<std::string> cells;
+        rows.emplace_back();
         for (int c = 0; c < kColumns; ++c)
-            cells.push_back(CellText(list, item, c));
-        out += indent + Row(cells) + "\n";
+            rows.back().push_back(CellText(list, item, c));
     }
+    out += ListTable(rows, indent);
     const auto selected = static_cast<int>(
         SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     const auto mark = static_cast<int>(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0));

@@ -5,11 +5,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/win32.h"
 
 // Several lines, each starting with indent.
 std::string DescribePanel(HWND panel, const std::string& indent);
+
+// Rows in the list's five columns under their titles, one line each, as DescribePanel shows
+// the list, so that rows from elsewhere compare with the panel's line by line.
+std::string ListTable(const std::vector<std::vector<std::string>>& rows, const std::string& indent);
 
 // A dialog item by its caption ("&Create Set"), or null.
 HWND FindButton(HWND panel, const std::string& caption);

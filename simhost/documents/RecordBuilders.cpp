@@ -4,6 +4,7 @@
 #include "simhost/documents/HostVersions.h"
 #include "simhost/documents/RecordFields.h"
 #include "simhost/documents/RecordFormats.h"
+#include "simhost/documents/RecordTag.h"
 
 namespace {
 constexpr size_t kDescriptionOffset = 34;
@@ -27,13 +28,16 @@ Bytes TextBlockRecord(uint16_t rawTextNumber, uint16_t textType) {
     return record;
 }
 
+// The name field runs from this offset to the record's last word.
+constexpr size_t kCategoryNameOffset = 2;
+
 Bytes CategoryRecord(uint32_t hostVersion, uint16_t id, const std::string& name) {
     Bytes record(CategoryRecordSize(hostVersion), 0);
     WriteLittleEndian16(record, 0, id);
     Bytes text = EncodeHostText(hostVersion, name);
-    size_t room = record.size() - 4; // the name field ends before the last word
+    size_t room = record.size() - kCategoryNameOffset - 2;
     for (size_t i = 0; i < text.size() && i < room; ++i)
-        record[2 + i] = text[i];
+        record[kCategoryNameOffset + i] = text[i];
     WriteLittleEndian16(record, record.size() - 2, 1);
     return record;
 }
@@ -57,6 +61,23 @@ std::string ExpressionDescription(uint32_t hostVersion, const Bytes& definition)
         return "";
     return DecodeHostText(hostVersion, definition.data() + kDescriptionOffset,
                           definition.size() - kDescriptionOffset);
+}
+
+void PutStaff(RecordStore& records, uint32_t hostVersion, int16_t number,
+              const std::string& name) {
+    const auto block = static_cast<uint16_t>(number);
+    if (!name.empty()) {
+        records.Put({SimTag("txbl"), number, 0}, EncodeHostText(hostVersion, name));
+        records.Put({SimTag("SOTX"), number, 0}, TextBlockRecord(block, TextType('b', 'l')));
+    }
+    records.Put({SimTag("SOIS"), number, 0}, StaffRecord(hostVersion, block));
+}
+
+std::string CategoryName(uint32_t hostVersion, const Bytes& category) {
+    if (category.size() < kCategoryNameOffset + 2)
+        return "";
+    return DecodeHostText(hostVersion, category.data() + kCategoryNameOffset,
+                          category.size() - kCategoryNameOffset - 2);
 }
 
 Bytes StaffPercentRecord(int16_t percent) {

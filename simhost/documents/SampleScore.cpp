@@ -43,7 +43,6 @@ const std::vector<SampleStaff> kStaves = {
 // Score order, with a wider gap between the sections.
 const std::vector<std::vector<uint16_t>> kSections = {
     {1, 2, 3, 4, 5, 6, 20}, {7, 8, 9, 10, 11}, {12, 13}, {19}, {14, 15, 16, 17, 18}};
-constexpr int32_t kStaffGap = 288;
 constexpr int32_t kSectionGap = 360;
 
 struct SampleExpression {
@@ -62,22 +61,12 @@ const std::vector<SampleExpression> kExpressions = {
     {4, kNameRecordText, kSampleDataCategory, "QM Staff Set Panel 1:Woodwinds"},
 };
 
-constexpr uint16_t kTextType(char high, char low) {
-    return static_cast<uint16_t>((static_cast<unsigned char>(high) << 8) |
-                                 static_cast<unsigned char>(low));
-}
 constexpr int16_t kExpressionTextBase = 100; // text blocks and raw texts of expressions
 
 // The staves' records and the score's order; answers the order.
 std::vector<ListEntry> AddStaves(uint32_t version, SimDocument& document) {
-    RecordStore& records = document.Records();
-    for (const SampleStaff& staff : kStaves) {
-        auto number = static_cast<int16_t>(staff.number);
-        records.Put({SimTag("txbl"), number, 0}, EncodeHostText(version, staff.name));
-        records.Put({SimTag("SOTX"), number, 0},
-                    TextBlockRecord(staff.number, kTextType('b', 'l')));
-        records.Put({SimTag("SOIS"), number, 0}, StaffRecord(version, staff.number));
-    }
+    for (const SampleStaff& staff : kStaves)
+        PutStaff(document.Records(), version, static_cast<int16_t>(staff.number), staff.name);
 
     std::vector<ListEntry> scoreOrder;
     int32_t distance = 0;
@@ -125,7 +114,7 @@ void AddCategoriesAndExpressions(uint32_t version, RecordStore& records) {
         auto text = static_cast<int16_t>(kExpressionTextBase + expression.number);
         records.Put({SimTag("txxp"), text, 0}, EncodeHostText(version, expression.text));
         records.Put({SimTag("SOTX"), text, 0},
-                    TextBlockRecord(static_cast<uint16_t>(text), kTextType('x', 'p')));
+                    TextBlockRecord(static_cast<uint16_t>(text), TextType('x', 'p')));
         records.Put({SimTag("SODT"), static_cast<int16_t>(expression.number), 0},
                     ExpressionDefRecord(version, static_cast<uint16_t>(text), expression.category,
                                         expression.description));

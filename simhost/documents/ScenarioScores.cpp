@@ -14,13 +14,7 @@ namespace {
 constexpr uint16_t kDataCategory = 5;
 constexpr uint16_t kOtherCategory = 1;
 constexpr int16_t kNameTextBase = 1000;
-constexpr int32_t kStaffGap = 288;
 const char* const kNameRecordText = "^font(Times New Roman)^size(12)^efx(0)QM Staff Set Panel Data";
-
-uint16_t TextType(char high, char low) {
-    return static_cast<uint16_t>((static_cast<unsigned char>(high) << 8) |
-                                 static_cast<unsigned char>(low));
-}
 
 void AddDefinition(SimDocument& document, uint32_t version, int16_t item, uint16_t category,
                    const std::string& text, const std::string& description) {
@@ -52,14 +46,9 @@ SimDocument& AddGeneratedScore(SimHost& host, int staves, int definitions) {
     RecordStore& records = document.Records();
     std::vector<ListEntry> scoreOrder;
     for (int n = 1; n <= staves; ++n) {
-        auto number = static_cast<int16_t>(n);
-        if (n % 10 != 0) { // every tenth staff has no name text at all
-            records.Put({SimTag("txbl"), number, 0},
-                        EncodeHostText(version, "Staff " + std::to_string(n)));
-            records.Put({SimTag("SOTX"), number, 0},
-                        TextBlockRecord(static_cast<uint16_t>(n), TextType('b', 'l')));
-        }
-        records.Put({SimTag("SOIS"), number, 0}, StaffRecord(version, static_cast<uint16_t>(n)));
+        // Every tenth staff has no name text at all.
+        PutStaff(records, version, static_cast<int16_t>(n),
+                 n % 10 != 0 ? "Staff " + std::to_string(n) : "");
         scoreOrder.push_back({static_cast<uint16_t>(n), -kStaffGap * (n - 1)});
     }
     RecordStore& score = document.PartRecords(0);

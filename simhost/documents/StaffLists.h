@@ -7,6 +7,9 @@
 
 #include "simhost/documents/RecordStore.h"
 
+// The distance between neighbouring staves of a list, downwards from the first.
+constexpr int32_t kStaffGap = 288;
+
 struct ListEntry {
     uint16_t staff;
     int32_t distance;

@@ -9,8 +9,10 @@
 #include "simhost/desktop/PanelFacts.h"
 #include "simhost/desktop/PanelView.h"
 #include "simhost/desktop/UserInput.h"
+#include "simhost/documents/HostEdits.h"
 #include "simhost/documents/SampleScore.h"
 #include "simhost/documents/ScenarioScores.h"
+#include "simhost/documents/ScoreContents.h"
 #include "simhost/documents/SimDocument.h"
 #include "simhost/documents/UtfConversion.h"
 #include "simhost/hostfunctions/PluginModule.h"
@@ -204,10 +206,43 @@ bool RenameSetOutside(ScenarioStage& stage, const ActionArguments& arguments, st
                                    static_cast<int>(arguments.numbers[0]), arguments.texts[0]);
 }
 
+bool HostAddsStaff(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    return AddStaffToScore(*stage.Document(), stage.HostVersion(), arguments.texts[0]);
+}
+
+bool HostDeletesStaff(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    return DeleteStaffFromScore(*stage.Document(), static_cast<int>(arguments.numbers[0]));
+}
+
+bool HostSetsStaves(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    return SetStaffSetStaves(*stage.Document(), static_cast<int>(arguments.numbers[0]),
+                             static_cast<int>(arguments.numbers[1]),
+                             static_cast<int>(arguments.numbers[2]));
+}
+
 bool Show(ScenarioStage& stage, const ActionArguments&, std::string& out) {
     out += DescribePanel(stage.Panel(), "  ");
     if (stage.Document())
         out += "  the score shows " + stage.ViewName() + "\n";
+    return true;
+}
+
+// What the host's records hold, in the list's columns, then each stored set's staves.
+bool ShowScore(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    const ScoreContents contents = ReadScoreContents(*stage.Document(), stage.HostVersion());
+    out += "  the score's records hold " + std::to_string(contents.staves) + " staves\n";
+    out += ListTable(PanelRowsOf(contents), "  ");
+    for (size_t slot = 0; slot < contents.sets.size(); ++slot) {
+        const StaffSetContents& set = contents.sets[slot];
+        std::string line = "  set " + std::to_string(slot + 1) + ": ";
+        for (size_t i = 0; i < set.staves.size(); ++i)
+            line += (i ? ", " : "") + set.staves[i];
+        if (set.staves.empty())
+            line += "not stored";
+        if (set.staves.empty() && set.name)
+            line += ", its name \"" + *set.name + "\" kept";
+        out += line + "\n";
+    }
     return true;
 }
 
@@ -307,8 +342,16 @@ std::vector<ScenarioAction> MakeScenarioActions() {
          "the n-th call from now of that host function (an NX_ name) fails"},
         {"rename set <number> outside the panel to <text>", StageNeed::Document, RenameSetOutside,
          "another program renames the set"},
+        {"host adds staff <text>", StageNeed::Document, HostAddsStaff,
+         "the host's own command adds a staff of that name at the bottom of the score"},
+        {"host deletes staff <number>", StageNeed::Document, HostDeletesStaff,
+         "the host's own command deletes the staff at that score position, from every set too"},
+        {"host sets set <number> to staves <number> to <number>", StageNeed::Document,
+         HostSetsStaves, "the host's own command makes the set those score positions"},
         {"show", StageNeed::Nothing, Show,
          "the panel as the user sees it, and what the score shows"},
+        {"show score", StageNeed::Document, ShowScore,
+         "what the host's records hold: the rows they call for and each set's staves"},
         {"show prefs", StageNeed::Nothing, ShowPrefs,
          "the two preference files"},
         {"screenshot <text>", StageNeed::Panel, Screenshot,

@@ -54,6 +54,18 @@ std::string ItemName(HWND panel, int id) {
 
 } // namespace
 
+std::vector<std::vector<std::string>> PanelRows(HWND panel) {
+    HWND list = PanelList(panel);
+    std::vector<std::vector<std::string>> rows;
+    const auto items = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int item = 0; item < items; ++item) {
+        rows.emplace_back();
+        for (int c = 0; c < kColumns; ++c)
+            rows.back().push_back(CellText(list, item, c));
+    }
+    return rows;
+}
+
 std::string ListTable(const std::vector<std::vector<std::string>>& rows,
                       const std::string& indent) {
     std::string out = indent + Row({"#", "Name", "Staves", "Top", "Bottom"}) + "\n";
@@ -109,14 +121,7 @@ std::string DescribePanel(HWND panel, const std::string& indent) {
     out += indent + line;
 
     HWND list = PanelList(panel);
-    std::vector<std::vector<std::string>> rows;
-    const auto items = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int item = 0; item < items; ++item) {
-        rows.emplace_back();
-        for (int c = 0; c < kColumns; ++c)
-            rows.back().push_back(CellText(list, item, c));
-    }
-    out += ListTable(rows, indent);
+    out += ListTable(PanelRows(panel), indent);
     const auto selected = static_cast<int>(
         SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     const auto mark = static_cast<int>(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0));

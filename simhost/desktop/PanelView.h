@@ -16,6 +16,9 @@ std::string DescribePanel(HWND panel, const std::string& indent);
 // the list, so that rows from elsewhere compare with the panel's line by line.
 std::string ListTable(const std::vector<std::vector<std::string>>& rows, const std::string& indent);
 
+// The cells of every row of the panel's list, as the list view shows them.
+std::vector<std::vector<std::string>> PanelRows(HWND panel);
+
 // A dialog item by its caption ("&Create Set"), or null.
 HWND FindButton(HWND panel, const std::string& caption);
 HWND PanelList(HWND panel);

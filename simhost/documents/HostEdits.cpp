@@ -5,6 +5,7 @@
 
 #include "simhost/documents/RecordBuilders.h"
 #include "simhost/documents/RecordTag.h"
+#include "simhost/documents/ScenarioScores.h"
 #include "simhost/documents/StaffLists.h"
 
 namespace {
@@ -73,5 +74,12 @@ bool SetStaffSetStaves(SimDocument& document, int set, int firstPosition, int la
                                -kStaffGap * (p - firstPosition)});
         WriteStaffList(score, SetList(set), entries);
         return true;
+    });
+}
+
+bool RenameStaffSet(SimDocument& document, uint32_t hostVersion, int set,
+                    const std::string& name) {
+    return AsOneStep(document, "Rename Staff Set", [&](RecordStore&) {
+        return RenameSetBehindThePanel(document, hostVersion, set, name);
     });
 }

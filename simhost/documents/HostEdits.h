@@ -15,3 +15,6 @@ bool AddStaffToScore(SimDocument& document, uint32_t hostVersion, const std::str
 bool DeleteStaffFromScore(SimDocument& document, int position);
 // "Edit Staff Set": set 1 to 8 holds the staves at these positions of the score, in order.
 bool SetStaffSetStaves(SimDocument& document, int set, int firstPosition, int lastPosition);
+// "Rename Staff Set": the set's name record, where it has one, takes the new name.
+bool RenameStaffSet(SimDocument& document, uint32_t hostVersion, int set,
+                    const std::string& name);

@@ -1,6 +1,7 @@
 #include "simhost/scenarios/Scenario.h"
 
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -40,14 +41,24 @@ std::string Trimmed(const std::string& line) {
 } // namespace
 
 Scenario ReadScenario(const std::string& path) {
-    Scenario scenario;
     std::ifstream file(path);
     if (!file) {
+        Scenario scenario;
         scenario.error = "cannot read " + path;
         return scenario;
     }
+    return ReadScenarioFrom(file);
+}
+
+Scenario ScenarioOfText(const std::string& text) {
+    std::istringstream lines(text);
+    return ReadScenarioFrom(lines);
+}
+
+Scenario ReadScenarioFrom(std::istream& in) {
+    Scenario scenario;
     std::string line;
-    for (int number = 1; std::getline(file, line); ++number) {
+    for (int number = 1; std::getline(in, line); ++number) {
         ScenarioLine scenarioLine;
         scenarioLine.number = number;
         scenarioLine.text = Trimmed(line);

@@ -4,6 +4,7 @@
 // (ScenarioRunner) carries them out and writes what the user sees into a transcript.
 #pragma once
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -20,3 +21,5 @@ struct Scenario {
 };
 
 Scenario ReadScenario(const std::string& path);
+Scenario ScenarioOfText(const std::string& text);
+Scenario ReadScenarioFrom(std::istream& in);

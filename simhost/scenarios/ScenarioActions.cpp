@@ -188,12 +188,20 @@ bool LoadPlugin(ScenarioStage& stage, const ActionArguments&, std::string& out) 
     return stage.LoadPlugin(out);
 }
 
-bool Undo(ScenarioStage& stage, const ActionArguments&, std::string&) {
-    return stage.Document()->Undo();
+// The host's own commands are greyed out where they cannot act (nothing to undo, no such staff
+// or set, a set without a name record to rename): the transcript says so and the scenario goes on.
+bool SayIfHostCannot(bool done, std::string& out) {
+    if (!done)
+        out += "  (the host's command is not available: nothing happens)\n";
+    return true;
 }
 
-bool Redo(ScenarioStage& stage, const ActionArguments&, std::string&) {
-    return stage.Document()->Redo();
+bool Undo(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    return SayIfHostCannot(stage.Document()->Undo(), out);
+}
+
+bool Redo(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    return SayIfHostCannot(stage.Document()->Redo(), out);
 }
 
 bool FailCall(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
@@ -206,18 +214,29 @@ bool RenameSetOutside(ScenarioStage& stage, const ActionArguments& arguments, st
                                    static_cast<int>(arguments.numbers[0]), arguments.texts[0]);
 }
 
-bool HostAddsStaff(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
-    return AddStaffToScore(*stage.Document(), stage.HostVersion(), arguments.texts[0]);
+bool HostAddsStaff(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    return SayIfHostCannot(
+        AddStaffToScore(*stage.Document(), stage.HostVersion(), arguments.texts[0]), out);
 }
 
-bool HostDeletesStaff(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
-    return DeleteStaffFromScore(*stage.Document(), static_cast<int>(arguments.numbers[0]));
+bool HostDeletesStaff(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    return SayIfHostCannot(
+        DeleteStaffFromScore(*stage.Document(), static_cast<int>(arguments.numbers[0])), out);
 }
 
-bool HostSetsStaves(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
-    return SetStaffSetStaves(*stage.Document(), static_cast<int>(arguments.numbers[0]),
-                             static_cast<int>(arguments.numbers[1]),
-                             static_cast<int>(arguments.numbers[2]));
+bool HostSetsStaves(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    return SayIfHostCannot(SetStaffSetStaves(*stage.Document(),
+                                             static_cast<int>(arguments.numbers[0]),
+                                             static_cast<int>(arguments.numbers[1]),
+                                             static_cast<int>(arguments.numbers[2])),
+                           out);
+}
+
+bool HostRenamesSet(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    return SayIfHostCannot(RenameStaffSet(*stage.Document(), stage.HostVersion(),
+                                          static_cast<int>(arguments.numbers[0]),
+                                          arguments.texts[0]),
+                           out);
 }
 
 bool Show(ScenarioStage& stage, const ActionArguments&, std::string& out) {
@@ -348,6 +367,8 @@ std::vector<ScenarioAction> MakeScenarioActions() {
          "the host's own command deletes the staff at that score position, from every set too"},
         {"host sets set <number> to staves <number> to <number>", StageNeed::Document,
          HostSetsStaves, "the host's own command makes the set those score positions"},
+        {"host renames set <number> to <text>", StageNeed::Document, HostRenamesSet,
+         "the host's own command renames the set, where it has a name record"},
         {"show", StageNeed::Nothing, Show,
          "the panel as the user sees it, and what the score shows"},
         {"show score", StageNeed::Document, ShowScore,

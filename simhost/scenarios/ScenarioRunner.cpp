@@ -48,10 +48,14 @@ bool ScenarioRunner::Run(const Scenario& scenario, std::string& out) {
     for (; next < scenario.lines.size(); ++next) {
         const ScenarioLine& line = scenario.lines[next];
         out += "\n> " + line.text + "\n";
+        if (check_)
+            check_->Before(stage_, line);
         if (!Perform(line, out))
             return false;
         stage_.Desktop().PumpMessages();
         ReportStep(out);
+        if (check_ && !check_->After(stage_, line, out))
+            return false;
     }
     return true;
 }
@@ -76,6 +80,10 @@ bool ScenarioRunner::Perform(const ScenarioLine& line, std::string& out) {
         return false;
     }
     if (const char* unmet = stage_.Unmet(action->needs)) {
+        if (skipUnmet_ && action->needs != StageNeed::HostNotStarted) {
+            out += "  (not possible now: " + std::string(unmet) + ")\n";
+            return true;
+        }
         out += where + "cannot do this: " + unmet + "\n";
         return false;
     }

@@ -4,21 +4,32 @@
 //   VARLUNE [--host-version HEX] [PLUGIN]
 //   VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]
 //   VARLUNE --script-help
+//   VARLUNE --walks SEED COUNT [--actions N] [--minutes M] [--failures FOLDER] [PLUGIN]
 //
 // PLUGIN defaults to the plug-in module next to this program, FOLDER to "screenshots" there. With
 // --script the program carries out the scenario in FILE and prints its transcript; the exit code is
 // 1 when an action could not be carried out. --script-help lists the actions a scenario can name.
+//
+// --walks runs COUNT random walks of N actions (200 unless given), from seed SEED up, each
+// checked against the host's records, and prints a line for each: its actions, the checks
+// made and its transcript's fingerprint. With --minutes it goes on with new seeds until that
+// time is spent. A walk that fails is shrunk, and the shortest scenario found saved in
+// FOLDER (the program's folder unless given); the exit code is then 1.
 
 #include <cstdio>
 #include <cstdlib>
+#include <chrono>
 #include <cstring>
+#include <fstream>
 #include <string>
 
 #include "simhost/hostfunctions/Handshake.h"
 #include "simhost/hostfunctions/PluginModule.h"
 #include "simhost/hostfunctions/SimHost.h"
 #include "simhost/scenarios/ScenarioActions.h"
+#include "simhost/scenarios/RandomWalk.h"
 #include "simhost/scenarios/ScenarioRunner.h"
+#include "simhost/scenarios/WalkRunner.h"
 
 namespace {
 
@@ -32,8 +43,58 @@ std::string ProgramFolder(const char* programPath) {
 int Usage() {
     std::fprintf(stderr, "usage: VARLUNE [--host-version HEX] [PLUGIN]\n"
                          "       VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]\n"
-                         "       VARLUNE --script-help\n");
+                         "       VARLUNE --script-help\n"
+                         "       VARLUNE --walks SEED COUNT [--actions N] [--minutes M]"
+                         " [--failures FOLDER] [PLUGIN]\n");
     return 2;
+}
+
+struct WalkPlan {
+    uint32_t firstSeed = 0;
+    long count = 0;
+    int actions = 200;
+    double minutes = 0;
+    std::string failures;
+};
+
+// Saves the shortest failing scenario found for the walk; answers its path.
+std::string SaveShrunk(const std::string& pluginPath, const WalkPlan& plan, uint32_t seed,
+                       const Scenario& walk) {
+    const Scenario shrunk = ShrinkFailingScenario(pluginPath, walk);
+    const std::string path = plan.failures + "walk-" + std::to_string(seed) + ".scenario";
+    std::ofstream(path) << "# random walk " << seed << ", shrunk from " << walk.lines.size()
+                        << " lines to " << shrunk.lines.size() << "\n"
+                        << ScenarioText(shrunk);
+    return path;
+}
+
+int RunWalks(const std::string& pluginPath, const WalkPlan& plan) {
+    const auto start = std::chrono::steady_clock::now();
+    auto timeLeft = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() <
+               plan.minutes * 60;
+    };
+    size_t walks = 0, actions = 0, comparisons = 0, failed = 0;
+    for (uint32_t seed = plan.firstSeed;
+         static_cast<long>(walks) < plan.count || (plan.minutes > 0 && timeLeft()); ++seed) {
+        const Scenario walk = ScenarioOfText(WriteRandomWalk(seed, plan.actions));
+        const WalkOutcome outcome = RunCheckedScenario(pluginPath, walk);
+        ++walks;
+        actions += outcome.actions;
+        comparisons += outcome.comparisons;
+        std::printf("walk %u: %zu actions, %zu comparisons, transcript %s\n", seed,
+                    outcome.actions, outcome.comparisons,
+                    Fingerprint(outcome.transcript).c_str());
+        if (!outcome.passed) {
+            ++failed;
+            std::printf("%s", outcome.transcript.substr(outcome.transcript.rfind("\n> ")).c_str());
+            std::printf("  shrunk to %s\n", SaveShrunk(pluginPath, plan, seed, walk).c_str());
+        }
+        std::fflush(stdout);
+    }
+    std::printf("%zu walks, %zu actions, %zu comparisons, %zu failed\n", walks, actions,
+                comparisons, failed);
+    return failed ? 1 : 0;
 }
 
 } // namespace
@@ -44,11 +105,22 @@ int main(int argc, char** argv) {
     std::string pluginPath = programFolder + NK_PLUGIN_FILE_NAME;
     // Pictures stay in the build tree, next to the program, unless a folder is named.
     std::string script, screenshots = programFolder + "screenshots";
+    WalkPlan walks;
+    walks.failures = programFolder;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--host-version") == 0 && i + 1 < argc)
             hostVersion = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 16));
         else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc)
             script = argv[++i];
+        else if (std::strcmp(argv[i], "--walks") == 0 && i + 2 < argc) {
+            walks.firstSeed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+            walks.count = std::strtol(argv[++i], nullptr, 10);
+        } else if (std::strcmp(argv[i], "--actions") == 0 && i + 1 < argc)
+            walks.actions = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--minutes") == 0 && i + 1 < argc)
+            walks.minutes = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--failures") == 0 && i + 1 < argc)
+            walks.failures = std::string(argv[++i]) + "/";
         else if (std::strcmp(argv[i], "--script-help") == 0) {
             std::fputs(ScenarioActionHelp().c_str(), stdout);
             return 0;
@@ -60,6 +132,8 @@ int main(int argc, char** argv) {
             pluginPath = argv[i];
     }
 
+    if (walks.count > 0 || walks.minutes > 0)
+        return RunWalks(pluginPath, walks);
     if (!script.empty()) {
         ScenarioRunner runner(pluginPath, screenshots);
         std::string transcript;

@@ -31,16 +31,11 @@ bool Is(const ScenarioLine& line, const char* first, const char* second = nullpt
            (!second || (line.words.size() > 1 && line.words[1] == second));
 }
 
-int16_t CurrentId(ScenarioStage& stage) {
-    return stage.Document() ? stage.Document()->Id() : 0;
-}
-
 } // namespace
 
 void PanelTruthCheck::Before(ScenarioStage& stage, const ScenarioLine&) {
     panelBefore_ = stage.Panel();
     activeBefore_ = panelBefore_ && GetActiveWindow() == panelBefore_;
-    documentBefore_ = CurrentId(stage);
 }
 
 bool PanelTruthCheck::Expect(bool holds, const std::string& what, const Rows& shown,
@@ -53,53 +48,76 @@ bool PanelTruthCheck::Expect(bool holds, const std::string& what, const Rows& sh
     return false;
 }
 
+PanelTruthCheck::Rows PanelTruthCheck::AfterTicks(int ticks, int16_t current, const Rows& held,
+                                                  bool& either) {
+    Rows rows = previous_;
+    either = false;
+    for (int tick = 0; tick < ticks; ++tick) {
+        if (++ticks_ >= kTicksPerDocumentLook) {
+            ticks_ = 0;
+            if (!panelDocumentKnown_) {
+                either = rows != held; // refreshed, or already made for this document
+                rows = held;
+                panelDocument_ = current;
+                panelDocumentKnown_ = true;
+                continue;
+            }
+            if (panelDocument_ != current) {
+                rows = held;
+                panelDocument_ = current;
+                continue;
+            }
+        }
+        if (Counts(rows) != Counts(held)) {
+            rows = held;
+            panelDocument_ = current;
+        }
+    }
+    return rows;
+}
+
 bool PanelTruthCheck::After(ScenarioStage& stage, const ScenarioLine& line, std::string& out) {
     NoteNewDocuments(stage);
+    if (Is(line, "load", "plug-in") || Is(line, "unload", "plug-in")) {
+        panelMade_ = false;
+        ticks_ = 0;
+    }
     const HWND panel = stage.Panel();
     SimDocument* document = stage.Document();
     if (!panel || !document) {
         previous_.clear();
-        panelBefore_ = nullptr;
         return true;
     }
     const Rows shown = PanelRows(panel);
     const Rows held = PanelRowsOf(ReadScoreContents(*document, stage.HostVersion()));
     const int16_t current = document->Id();
-    if (current != documentBefore_ && rowsDocument_ != current)
-        ticksSinceSwitch_ = 0;
-    const bool stale = Counts(previous_) != Counts(held);
     bool ok = true;
     if (panel != panelBefore_) {
         ok = Expect(shown == held, "a panel that opens lists the records", shown, held, out);
-        rowsDocument_ = current;
-    } else if (Is(line, "tick")) {
-        const int ticks = std::atoi(line.words[1].c_str());
-        ticksSinceSwitch_ += ticks;
-        if (stale || (rowsDocument_ != current && ticksSinceSwitch_ >= kTicksPerDocumentLook)) {
-            ok = Expect(shown == held, "after a tick the rows follow the records", shown, held,
-                        out);
-            rowsDocument_ = current;
-        } else if (rowsDocument_ != current) {
-            ok = Expect(shown == held || shown == previous_,
-                        "before the panel looks at the document, no row changes but to follow "
-                        "it",
-                        shown, previous_, out);
-            if (shown == held && shown != previous_)
-                rowsDocument_ = current;
-        } else {
-            ok = Expect(shown == previous_, "a tick with every count current changes no row",
-                        shown, previous_, out);
+        if (!panelMade_) {
+            panelMade_ = true;
+            panelDocument_ = current;
+            panelDocumentKnown_ = true;
         }
+    } else if (Is(line, "tick")) {
+        bool either = false;
+        const Rows expected = AfterTicks(std::atoi(line.words[1].c_str()), current, held, either);
+        ok = Expect(shown == expected || (either && shown == previous_),
+                    "each tick refreshes every row exactly when a count is stale or the panel "
+                    "was made for another document",
+                    shown, expected, out);
     } else if (Is(line, "click", "into")) {
         const bool activationChanged = (GetActiveWindow() == panel) != activeBefore_;
-        if (activationChanged && stale) {
-            ok = Expect(shown == held, "an activation brings stale rows up to the records", shown,
-                        held, out);
-            rowsDocument_ = current;
-        } else {
-            ok = Expect(shown == previous_, "an activation with every count current changes no row",
-                        shown, previous_, out);
+        Rows expected = previous_;
+        if (activationChanged && Counts(previous_) != Counts(held)) {
+            expected = held;
+            panelDocument_ = current;
         }
+        ok = Expect(shown == expected,
+                    "an activation refreshes every row exactly when a count is stale", shown,
+                    expected, out);
+    } else if (panelDocument_ != current) {
+        panelDocumentKnown_ = false;
     }
     previous_ = shown;
     return ok;

@@ -3,7 +3,8 @@
 //  - a tick or a change of activation brings every row up to the records when a row's stave
 //    count no longer matches them, and otherwise changes no row: a name changed elsewhere
 //    waits for the next change of a count, and is checked to wait;
-//  - after a switch of documents the rows follow within five ticks;
+//  - every fifth tick of the module looks at the current document, and a panel made for
+//    another brings every row up to the records;
 //  - at the end, undoing every step of each document gives back its first contents byte
 //    for byte, and redoing them all its last.
 // Between those events (a press, a typed name, an answer, undo) the rows are only compared
@@ -33,15 +34,21 @@ private:
     bool Expect(bool holds, const std::string& what, const Rows& shown, const Rows& held,
                 std::string& out);
     void NoteNewDocuments(ScenarioStage& stage);
+    // The rows the ticks of the line should leave, from the previous ones.
+    Rows AfterTicks(int ticks, int16_t current, const Rows& held, bool& either);
 
     Rows previous_;
     HWND panelBefore_ = nullptr;
     bool activeBefore_ = false;
-    int16_t documentBefore_ = 0;
-    // The document the rows were last made for, and the ticks since the current document
-    // became current while the rows were for another.
-    int16_t rowsDocument_ = 0;
-    int ticksSinceSwitch_ = 0;
+    // What the plug-in holds between events: the panel object lives from its first opening
+    // until the module goes, and remembers the document of its making and of its last refresh
+    // of every row; the module counts ticks, and looks at the current document on every fifth.
+    // An action that is not checked may have refreshed the rows through an activation of its
+    // own; then the remembered document is not known until the next look.
+    bool panelMade_ = false;
+    int16_t panelDocument_ = 0;
+    bool panelDocumentKnown_ = true;
+    int ticks_ = 0;
     std::map<int16_t, SimDocument::Contents> first_;
     size_t comparisons_ = 0;
 };

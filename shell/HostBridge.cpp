@@ -75,6 +75,19 @@ bool PassesEditCount(HostFunction function) {
     return true;
 }
 
+// An end the host refuses leaves its edit open: the edit still counts, so that the cancel
+// that follows reaches the host.
+template <typename Answer, typename Call> Answer CountingRefusedEnd(HostFunction function, Call call) {
+    if constexpr (std::is_void_v<Answer>) {
+        call();
+    } else {
+        const Answer answer = call();
+        if (function == HostFunction::NX_EndVarluneEdit && answer == 0)
+            ++bridge.editNesting;
+        return answer;
+    }
+}
+
 // What an end or a cancel answers when no edit is open: there is nothing left to end.
 template <typename Result> Result NoEditOpen() {
     if constexpr (!std::is_void_v<Result>)
@@ -111,7 +124,9 @@ constexpr int32_t kNoOptions = 0;
     BridgeResult<result> name parameters {                                                         \
         if (!PassesEditCount(HostFunction::name))                                                  \
             return NoEditOpen<BridgeResult<result>>();                                             \
-        NK_CALL_HOST(result, name, failure, hostParameters, hostArguments)                         \
+        return CountingRefusedEnd<BridgeResult<result>>(HostFunction::name, [&] {                  \
+            NK_CALL_HOST(result, name, failure, hostParameters, hostArguments)                     \
+        });                                                                                        \
     }
 #include "platform/HostFunctionList.h"
 #undef NK_CALL_HOST

@@ -34,10 +34,15 @@ bool NKUndoBlock::Run(__NKUndoBlockHandler* handler, const NKString* undoText) {
     insideExecute = 1;
     bool succeeded = handler->Execute();
     insideExecute = 0;
-    if (succeeded)
-        NX_EndVarluneEdit();
-    else
+    // An end the host refuses would leave its edit open, and every later change of the user
+    // would join it: the edit is taken back instead, and the operation has failed, unless no
+    // edit was ever opened, when its changes stand as they were made.
+    if (succeeded && NX_EndVarluneEdit() == 0) {
         NX_CancelVarluneEdit();
+        succeeded = started == 0;
+    } else if (!succeeded) {
+        NX_CancelVarluneEdit();
+    }
     handler->undoBlock = nullptr;
     return succeeded;
 }

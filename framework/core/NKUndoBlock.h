@@ -11,7 +11,8 @@ class __NKUndoBlockHandler;
 
 class NKUndoBlock : public __NKBase {
 public:
-    // The handler's result; false, with nothing done, when either argument is null.
+    // The handler's result, or false when the host refused to end the edit it opened (the edit
+    // is then cancelled); false, with nothing done, when either argument is null.
     bool Run(__NKUndoBlockHandler* handler, const NKString* undoText);
 
     bool InsideExecute() const { return insideExecute != 0; }

@@ -16,7 +16,10 @@ bool __NKCollectionInciOther::DeleteAllForItem(int16_t item) {
     for (int32_t sub = count - 1; sub >= 0; --sub)
         if (!loader->Load(item, static_cast<int16_t>(sub)) || !loader->DeleteData())
             return false;
-    return true;
+    // A load that failed in the count reads like the end of the list: the entries after it
+    // would stay behind, under a list without its first entry, and new entries would join
+    // them. Such a list was not deleted.
+    return count >= SHRT_MAX || !loader->Load(item, static_cast<int16_t>(count));
 }
 
 int32_t __NKCollectionInciOther::LoadAllForItem(int16_t item) {

@@ -9,7 +9,9 @@ public:
     __NKInciOther* CreateElement() override = 0;
 
     // Deletes every record of the item from the host, from the highest sub-number down so
-    // the lower ones stay valid while it runs. Sub-number 0 missing: nothing to delete.
+    // the lower ones stay valid while it runs. Sub-number 0 missing: nothing to delete. False
+    // when a deletion fails, or when a record turns up after the ones counted (a load failed
+    // while counting).
     virtual bool DeleteAllForItem(int16_t item);
     // Replaces the contents with the item's records 0, 1, 2, ... up to the first gap.
     virtual int32_t LoadAllForItem(int16_t item);

@@ -33,9 +33,25 @@ Rect ClientRect(HWND window) {
 
 } // namespace
 
+namespace {
+
+// Ends the dialog through the host. A dialog the host failed to end would go on calling this
+// window's callback after the window is gone, or after the module is unloaded: the dialog is
+// then destroyed here, while the window still exists to receive its last messages.
+void EndDialogOf(HWND& dialogHandle) {
+    const HWND dialog = dialogHandle;
+    if (IsWindowVisible(dialog))
+        NX_EndDialog(dialog);
+    dialogHandle = nullptr;
+    if (IsWindow(dialog))
+        DestroyWindow(dialog);
+}
+
+} // namespace
+
 NKResourceWindow::~NKResourceWindow() {
     if (dialogHandle && IsWindowVisible(dialogHandle))
-        NX_EndDialog(dialogHandle);
+        EndDialogOf(dialogHandle);
     dialogCallback = nullptr;
     dialogHandle = nullptr;
 }
@@ -45,7 +61,7 @@ void NKResourceWindow::CloseWindow() {
     if (!dialogHandle)
         return;
     if (IsWindowVisible(dialogHandle))
-        NX_EndDialog(dialogHandle);
+        EndDialogOf(dialogHandle);
     dialogCallback = nullptr;
     dialogHandle = nullptr;
 }

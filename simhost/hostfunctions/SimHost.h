@@ -55,6 +55,8 @@ public:
     void FailCall(const std::vector<std::string>& functions, int nth);
     // True when this call of the function is one that must fail; counts the call.
     bool ConsumeInjectedFailure(const std::string& function);
+    // Forgets the failures still to come.
+    void ClearInjectedFailures() { failures_.clear(); }
 
     // The host's numbered staff names can be told to fail, as they do for some staves.
     void SetNumberedNamesFail(bool fail) { numberedNamesFail_ = fail; }

@@ -101,12 +101,13 @@ TEST_F(HostBindingTest, AStartWithoutAHostFunctionStillOpensAnEditForTheEndToClo
     EXPECT_EQ(1, HostEditNesting());
     EXPECT_EQ(0, NX_EndVarluneEdit()) << "the end goes on to the (missing) host function";
     EXPECT_EQ(1u, ProcLookupsOf("NX_EndVarluneEdit"));
-    EXPECT_EQ(0, HostEditNesting());
-
-    NX_CancelVarluneEdit(); // nothing open: not even looked up
-    EXPECT_EQ(0u, ProcLookupsOf("NX_CancelVarluneEdit"));
-    NX_StartVarluneEdit_UTF16(u"Staff Set Panel");
+    EXPECT_EQ(1, HostEditNesting()) << "a refused end leaves the edit for a cancel";
     NX_CancelVarluneEdit();
     EXPECT_EQ(1u, ProcLookupsOf("NX_CancelVarluneEdit"));
+    EXPECT_EQ(0, HostEditNesting());
+
+    NX_CancelVarluneEdit(); // nothing open: not even looked up again
+    EXPECT_EQ(1u, ProcLookupsOf("NX_CancelVarluneEdit"));
+    EXPECT_EQ(1, NX_EndVarluneEdit()) << "nothing open: answered without the host";
     EXPECT_EQ(0, HostEditNesting());
 }

@@ -35,6 +35,7 @@ bool Is(const ScenarioLine& line, const char* first, const char* second = nullpt
 
 void PanelTruthCheck::Before(ScenarioStage& stage, const ScenarioLine&) {
     panelBefore_ = stage.Panel();
+    pluginBefore_ = stage.Plugin();
     activeBefore_ = panelBefore_ && GetActiveWindow() == panelBefore_;
 }
 
@@ -78,7 +79,7 @@ PanelTruthCheck::Rows PanelTruthCheck::AfterTicks(int ticks, int16_t current, co
 
 bool PanelTruthCheck::After(ScenarioStage& stage, const ScenarioLine& line, std::string& out) {
     NoteNewDocuments(stage);
-    if (Is(line, "load", "plug-in") || Is(line, "unload", "plug-in")) {
+    if (stage.Plugin() != pluginBefore_) { // the module went, or came anew
         panelMade_ = false;
         ticks_ = 0;
     }

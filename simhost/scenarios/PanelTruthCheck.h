@@ -19,6 +19,8 @@
 #include "simhost/documents/SimDocument.h"
 #include "simhost/scenarios/ScenarioRunner.h"
 
+class PluginModule;
+
 class PanelTruthCheck : public StepCheck {
 public:
     void Before(ScenarioStage& stage, const ScenarioLine& line) override;
@@ -39,6 +41,7 @@ private:
 
     Rows previous_;
     HWND panelBefore_ = nullptr;
+    const PluginModule* pluginBefore_ = nullptr;
     bool activeBefore_ = false;
     // What the plug-in holds between events: the panel object lives from its first opening
     // until the module goes, and remembers the document of its making and of its last refresh

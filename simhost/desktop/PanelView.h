@@ -11,6 +11,10 @@
 // Several lines, each starting with indent.
 std::string DescribePanel(HWND panel, const std::string& indent);
 
+// One line: each column of the panel's list with its title and width as the list view reports
+// them, and the list's client width with the share of it the columns fill.
+std::string DescribeColumns(HWND panel, const std::string& indent);
+
 // A dialog item by its caption ("&Create Set"), or null.
 HWND FindButton(HWND panel, const std::string& caption);
 HWND PanelList(HWND panel);

@@ -11,6 +11,7 @@ struct ColumnHeading {
     const char* title;
     int32_t width;
 };
+// Widths in pixels at 96 dots per inch; the list view does not scale them with its font.
 constexpr ColumnHeading kHeadings[kColumnCount] = {
     {"#", 40}, {"Name", 110}, {"Staves", 50}, {"Top", 80}, {"Bottom", 80}};
 
@@ -54,9 +55,10 @@ void NKCtrlStaffSetDataList::RowDoubleClicked() {
 }
 
 void NKCtrlStaffSetDataList::AddColumns() {
+    const int32_t dotsPerInch = panel_->DotsPerInch();
     for (const ColumnHeading& heading : kHeadings) {
         NKString title(heading.title);
-        AddColumn(&title, heading.width);
+        AddColumn(&title, MulDiv(heading.width, dotsPerInch, kDesignDotsPerInch));
     }
 }
 

@@ -286,6 +286,17 @@ void NKResourceWindow::RememberPlacement() {
         Fold();
 }
 
+int32_t NKResourceWindow::DotsPerInch() const {
+    if (!dialogHandle)
+        return kDesignDotsPerInch;
+    HDC context = GetDC(dialogHandle);
+    if (!context)
+        return kDesignDotsPerInch;
+    const int dotsPerInch = GetDeviceCaps(context, LOGPIXELSX);
+    ReleaseDC(dialogHandle, context);
+    return dotsPerInch > 0 ? dotsPerInch : kDesignDotsPerInch;
+}
+
 bool NKResourceWindow::ApplyPlacement() {
     if (!positionKnown)
         return false;

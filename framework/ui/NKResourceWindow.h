@@ -17,6 +17,8 @@ class NKCtrlEdit;
 
 // The module's one dialog template.
 constexpr int32_t kPanelTemplateId = 20128;
+// The display the dialogs' pixel sizes are chosen for: 100 %.
+constexpr int32_t kDesignDotsPerInch = 96;
 
 class NKResourceWindow : public NKUserWindow {
 public:
@@ -67,6 +69,10 @@ public:
     // Moves the dialog to the remembered position; false when none is known. A position on
     // no monitor any more is not applied: the dialog stays where the host put it.
     bool ApplyPlacement();
+    // The pixels to a logical inch of the display the dialog is on: 96 at 100 %, 144 at
+    // 150 %; 96 without a dialog. Sizes the system does not scale itself (list columns) are
+    // chosen for 96 and scaled by this.
+    int32_t DotsPerInch() const;
 
     uint16_t dialogResult = 0;
     HWND dialogHandle = nullptr;

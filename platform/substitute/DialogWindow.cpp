@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/substitute/DialogTemplate.h"
+#include "platform/substitute/DisplayScale.h"
 #include "platform/substitute/Geometry.h"
 #include "platform/substitute/ModuleRegistry.h"
 #include "platform/substitute/Window.h"
@@ -21,13 +22,14 @@ struct BaseUnits {
     int x, y;
 };
 
-// Dialog base units as Wine derives them from the template's font in the test display
+// Dialog base units as Wine derives them from the template's font at the display's scale
 // (measured with MapDialogRect). A template without a font of this table gets the system
 // font's units (GetDialogBaseUnits there).
 BaseUnits UnitsOf(const substitute::DialogTemplate& dialog) {
+    const substitute::ScaleMeasurements& scale = substitute::DisplayScale();
     if (dialog.hasFont && dialog.pointSize == 8 && dialog.faceName == u"MS Sans Serif")
-        return {6, 12};
-    return {7, 16};
+        return {scale.dialogUnitsX, scale.dialogUnitsY};
+    return {scale.systemUnitsX, scale.systemUnitsY};
 }
 
 // There is no GDI here: the font handed to the dialog with WM_SETFONT is only a token.

@@ -2,27 +2,49 @@
 
 #include <cstdlib>
 
+#include "platform/substitute/DisplayScale.h"
+
 namespace {
 
-// Measured under Wine 8 in a 1024 x 768 x 24 virtual display, default theme.
+// Measured under Wine 8 in a 1024 x 768 x 24 virtual display, default theme; the sizes that
+// follow the display's scale come from DisplayScale.
 struct Metric {
     int index;
     int value;
 };
-constexpr Metric kMetrics[] = {
-    {SM_CXSCREEN, 1024}, {SM_CYSCREEN, 768},    {SM_CYCAPTION, 19},   {SM_CXBORDER, 1},
-    {SM_CYBORDER, 1},    {SM_CXDLGFRAME, 3},    {SM_CYDLGFRAME, 3},   {SM_CXEDGE, 2},
-    {SM_CYEDGE, 2},      {SM_CXFRAME, 4},       {SM_CYFRAME, 4},      {SM_CXMINTRACK, 112},
-    {SM_CYMINTRACK, 27}, {SM_CXMAXTRACK, 1036}, {SM_CYMAXTRACK, 780},
+constexpr Metric kFixedMetrics[] = {
+    {SM_CXSCREEN, 1024}, {SM_CYSCREEN, 768}, {SM_CXBORDER, 1}, {SM_CYBORDER, 1},
+    {SM_CXDLGFRAME, 3},  {SM_CYDLGFRAME, 3}, {SM_CXEDGE, 2},   {SM_CYEDGE, 2},
 };
+
+int ScaledMetric(int index) {
+    const substitute::ScaleMeasurements& scale = substitute::DisplayScale();
+    switch (index) {
+    case SM_CYCAPTION:
+        return scale.captionHeight;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+        return scale.frame;
+    case SM_CXMINTRACK:
+        return scale.minTrackWidth;
+    case SM_CYMINTRACK:
+        return scale.minTrackHeight;
+    case SM_CXMAXTRACK:
+        return scale.maxTrackWidth;
+    case SM_CYMAXTRACK:
+        return scale.maxTrackHeight;
+    default:
+        return 0;
+    }
+}
 
 } // namespace
 
 extern "C" int WINAPI GetSystemMetrics(int index) {
-    for (const Metric& metric : kMetrics)
+    for (const Metric& metric : kFixedMetrics)
         if (metric.index == index)
             return metric.value;
-    return 0;
+    return ScaledMetric(index);
 }
 
 namespace substitute {
@@ -82,4 +104,8 @@ extern "C" HMONITOR WINAPI MonitorFromRect(const RECT* rect, DWORD flags) {
                           rect->top < screen.bottom && rect->bottom > screen.top &&
                           rect->left < rect->right && rect->top < rect->bottom;
     return overlaps || flags != MONITOR_DEFAULTTONULL ? kTheMonitor : nullptr;
+}
+
+extern "C" int WINAPI MulDiv(int number, int numerator, int denominator) {
+    return substitute::MulDiv(number, numerator, denominator);
 }

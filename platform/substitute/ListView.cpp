@@ -4,14 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "platform/substitute/DisplayScale.h"
 #include "platform/substitute/Window.h"
 
 namespace {
 
 using substitute::Find;
 
-constexpr int kHeaderHeight = 16;
-constexpr int kRowHeight = 13;
+// Both follow the list's font, and with it the display's scale.
+int HeaderHeight() {
+    return substitute::DisplayScale().listHeaderHeight;
+}
+int RowHeight() {
+    return substitute::DisplayScale().listRowHeight;
+}
 constexpr int kLabelLeft = 2;
 
 struct Row {
@@ -338,14 +344,14 @@ BOOL ItemRect(HWND list, int row, RECT* rect) {
     const ListData* data = DataOf(list);
     if (!rect || !data->Has(row))
         return FALSE;
-    const LONG top = kHeaderHeight + row * kRowHeight;
+    const LONG top = HeaderHeight() + row * RowHeight();
     switch (rect->left) {
     case LVIR_BOUNDS:
-        *rect = {0, top, TotalWidth(*data), top + kRowHeight};
+        *rect = {0, top, TotalWidth(*data), top + RowHeight()};
         return TRUE;
     case LVIR_LABEL:
         *rect = {kLabelLeft, top, data->columns.empty() ? 0 : data->columns[0].width,
-                 top + kRowHeight};
+                 top + RowHeight()};
         return TRUE;
     default:
         return FALSE;
@@ -363,9 +369,9 @@ Hit HitTest(const ListData& data, LPARAM point) {
     const int x = static_cast<short>(LOWORD(point));
     const int y = static_cast<short>(HIWORD(point));
     Hit hit;
-    if (y < kHeaderHeight || x < 0 || x >= TotalWidth(data))
+    if (y < HeaderHeight() || x < 0 || x >= TotalWidth(data))
         return hit;
-    const int row = (y - kHeaderHeight) / kRowHeight;
+    const int row = (y - HeaderHeight()) / RowHeight();
     if (!data.Has(row))
         return hit;
     hit.row = row;

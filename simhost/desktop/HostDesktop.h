@@ -39,6 +39,11 @@ public:
 
     static HostDesktop* Current();
 
+    // Before the first window: the display runs at this many dots per inch. Natively the
+    // substitute takes the scale (96, 120, 144 or 192); on Windows the scale is the system's,
+    // and this checks that it is the one asked for. False, with why set, when it cannot be.
+    static bool UseDisplayScale(int dotsPerInch, std::string& why);
+
     HWND MainWindow() const { return mainWindow_; }
 
     // A modal dialog of the host, owned by the main window, which it disables as a real modal

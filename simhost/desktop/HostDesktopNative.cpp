@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/substitute/Beeps.h"
+#include "platform/substitute/DisplayScale.h"
 #include "platform/substitute/MessageBoxes.h"
 #include "simhost/desktop/HostDesktop.h"
 
@@ -40,5 +41,12 @@ std::vector<UINT> HostDesktop::Beeps() const {
 }
 
 bool HostDesktop::SaveScreenshot(HWND, const std::string&) const {
+    return false;
+}
+
+bool HostDesktop::UseDisplayScale(int dotsPerInch, std::string& why) {
+    if (substitute::SetDisplayDpi(dotsPerInch))
+        return true;
+    why = "the substitute knows no display at " + std::to_string(dotsPerInch) + " dpi";
     return false;
 }

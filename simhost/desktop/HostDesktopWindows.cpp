@@ -206,3 +206,18 @@ bool HostDesktop::SaveScreenshot(HWND window, const std::string& pngPath) const 
     }
     return WritePng(pngPath, static_cast<uint32_t>(width), static_cast<uint32_t>(height), rgb);
 }
+
+bool HostDesktop::UseDisplayScale(int dotsPerInch, std::string& why) {
+    HDC screen = GetDC(nullptr);
+    const int actual = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    if (actual == dotsPerInch)
+        return true;
+    // Wine reads the scale from the prefix when its server starts.
+    why = "the display runs at " + std::to_string(actual) + " dpi, not " +
+          std::to_string(dotsPerInch) +
+          ": set LogPixels to that under HKCU\\Control Panel\\Desktop (and under "
+          "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts) "
+          "of the Wine prefix, or use tests/windows/display-prefix.sh";
+    return false;
+}

@@ -15,6 +15,14 @@ using PanelFacts::kNameFieldId;
 constexpr int kColumns = 5;
 const int kColumnWidths[kColumns] = {3, 22, 7, 24, 24};
 
+// Windows' WCHAR is 16 bits; the substitute's is char16_t already.
+std::u16string Units(const WCHAR* text) {
+    std::u16string units;
+    for (const WCHAR* unit = text; unit && *unit; ++unit)
+        units.push_back(static_cast<char16_t>(*unit));
+    return units;
+}
+
 std::string CellText(HWND list, int item, int column) {
     std::vector<WCHAR> buffer(600, 0);
     LVITEMW request{};
@@ -23,10 +31,7 @@ std::string CellText(HWND list, int item, int column) {
     request.cchTextMax = static_cast<int>(buffer.size());
     SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
                  reinterpret_cast<LPARAM>(&request));
-    std::u16string text;
-    for (const WCHAR* unit = request.pszText; unit && *unit; ++unit)
-        text.push_back(static_cast<char16_t>(*unit));
-    return Utf16ToUtf8(text);
+    return Utf16ToUtf8(Units(request.pszText));
 }
 
 // Pads by characters, not bytes, so names with accents keep the columns straight.
@@ -141,4 +146,33 @@ std::string DescribePanel(HWND panel, const std::string& indent) {
     out += indent + "disabled: " + (disabled.empty() ? "nothing" : disabled) + "\n";
     out += indent + "name field: \"" + Utf16ToUtf8(TextOf(PanelNameField(panel))) + "\"\n";
     return out;
+}
+
+std::string DescribeColumns(HWND panel, const std::string& indent) {
+    HWND list = PanelList(panel);
+    std::string out = indent + "columns:";
+    int total = 0;
+    for (int column = 0;; ++column) {
+        WCHAR title[64] = {};
+        LVCOLUMNW request{};
+        request.mask = LVCF_TEXT;
+        request.pszText = title;
+        request.cchTextMax = 64;
+        if (!SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column),
+                          reinterpret_cast<LPARAM>(&request)))
+            break;
+        const auto width = static_cast<int>(
+            SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+        total += width;
+        out += std::string(column ? ", \"" : " \"") + Utf16ToUtf8(Units(title)) + "\" " +
+               std::to_string(width);
+    }
+    RECT client{};
+    GetClientRect(list, &client);
+    const long clientWidth = static_cast<long>(client.right - client.left);
+    out +=
+        "; " + std::to_string(total) + " of the list's " + std::to_string(clientWidth) + " pixels";
+    if (clientWidth > 0)
+        out += " (" + std::to_string((total * 100 + clientWidth / 2) / clientWidth) + " %)";
+    return out + "\n";
 }

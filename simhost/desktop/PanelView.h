@@ -19,6 +19,10 @@ std::string ListTable(const std::vector<std::vector<std::string>>& rows, const s
 // The cells of every row of the panel's list, as the list view shows them.
 std::vector<std::vector<std::string>> PanelRows(HWND panel);
 
+// One line: each column of the panel's list with its title and width as the list view reports
+// them, and the list's client width with the share of it the columns fill.
+std::string DescribeColumns(HWND panel, const std::string& indent);
+
 // A dialog item by its caption ("&Create Set"), or null.
 HWND FindButton(HWND panel, const std::string& caption);
 HWND PanelList(HWND panel);

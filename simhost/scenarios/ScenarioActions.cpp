@@ -31,6 +31,26 @@ bool ChooseHostVersion(ScenarioStage& stage, const ActionArguments& arguments, s
     return true;
 }
 
+// The scales a scenario can ask for: those the substitute was measured at under Wine.
+constexpr int kDisplayScales[] = {96, 120, 144, 192};
+
+bool ChooseDisplayScale(ScenarioStage&, const ActionArguments& arguments, std::string& out) {
+    const long long asked = arguments.numbers[0];
+    if (std::find(std::begin(kDisplayScales), std::end(kDisplayScales), asked) ==
+        std::end(kDisplayScales)) {
+        out +=
+            "  a display runs at 96, 120, 144 or 192 dpi here, not " + std::to_string(asked) + "\n";
+        return false;
+    }
+    std::string why;
+    if (!HostDesktop::UseDisplayScale(static_cast<int>(asked), why)) {
+        out += "  " + why + "\n";
+        return false;
+    }
+    out += "display at " + std::to_string(asked) + " dpi\n";
+    return true;
+}
+
 bool SayLoaded(const SimDocument& document, std::string& out) {
     out += "  document " + std::to_string(document.Id()) + ": " + document.Title() + "\n";
     return true;
@@ -278,6 +298,11 @@ std::string FileContents(const std::string& path, const std::string& indent) {
     return out.empty() ? indent + "(empty file)\n" : out;
 }
 
+bool ShowColumns(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    out += DescribeColumns(stage.Panel(), "  ");
+    return true;
+}
+
 bool ShowPrefs(ScenarioStage& stage, const ActionArguments&, std::string& out) {
     for (const char* name : {kPreferencesFile, kOptionsFile})
         out += "  " + std::string(name) + ":\n" + FileContents(stage.PreferenceFile(name), "    ");
@@ -299,7 +324,9 @@ std::vector<ScenarioAction> MakeScenarioActions() {
     // clang-format off
     return {
         {"host version <hex>", StageNeed::HostNotStarted, ChooseHostVersion,
-         "only as the first line: the host the plug-in meets"},
+         "only before other lines: the host the plug-in meets"},
+        {"display <number> dpi", StageNeed::HostNotStarted, ChooseDisplayScale,
+         "only before other lines: the display's scale (96, 120, 144, 192)"},
         {"load score sample", StageNeed::Nothing, LoadSampleScore,
          "the built-in orchestral score, as a new document"},
         {"load score empty", StageNeed::Nothing, LoadEmptyScore,
@@ -373,6 +400,8 @@ std::vector<ScenarioAction> MakeScenarioActions() {
          "the panel as the user sees it, and what the score shows"},
         {"show score", StageNeed::Document, ShowScore,
          "what the host's records hold: the rows they call for and each set's staves"},
+        {"show columns", StageNeed::Panel, ShowColumns,
+         "the list's column titles and widths, and the list's width"},
         {"show prefs", StageNeed::Nothing, ShowPrefs,
          "the two preference files"},
         {"screenshot <text>", StageNeed::Panel, Screenshot,

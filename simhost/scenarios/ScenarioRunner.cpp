@@ -41,8 +41,9 @@ bool ScenarioRunner::Run(const Scenario& scenario, std::string& out) {
         return false;
     }
     size_t next = 0;
-    if (!scenario.lines.empty() && ChooseHostFromFirstLine(scenario.lines[0], out))
-        next = 1;
+    for (; next < scenario.lines.size() && IsSetUpLine(scenario.lines[next]); ++next)
+        if (!Perform(scenario.lines[next], out))
+            return false;
     if (!stage_.Start(out))
         return false;
     for (; next < scenario.lines.size(); ++next) {
@@ -60,13 +61,13 @@ bool ScenarioRunner::Run(const Scenario& scenario, std::string& out) {
     return true;
 }
 
-// The host is made with its version, before any other action; so only the first line may
-// choose the version, and that line is not part of the transcript but its banner.
-bool ScenarioRunner::ChooseHostFromFirstLine(const ScenarioLine& line, std::string& out) {
+// The host is made with its version and its display, before any other action; so only the
+// lines before every other action may choose them. They are not part of the transcript: the
+// banner, and what each says, is.
+bool ScenarioRunner::IsSetUpLine(const ScenarioLine& line) {
     ActionArguments arguments;
     const ScenarioAction* action = FindScenarioAction(line.words, arguments);
-    return action && action->needs == StageNeed::HostNotStarted &&
-           action->perform(stage_, arguments, out);
+    return action && action->needs == StageNeed::HostNotStarted;
 }
 
 bool ScenarioRunner::Perform(const ScenarioLine& line, std::string& out) {

@@ -38,7 +38,7 @@ public:
     bool Run(const Scenario& scenario, std::string& out);
 
 private:
-    bool ChooseHostFromFirstLine(const ScenarioLine& line, std::string& out);
+    static bool IsSetUpLine(const ScenarioLine& line);
     bool Perform(const ScenarioLine& line, std::string& out);
     void ReportStep(std::string& out);
     void ReportBoxes(std::string& out);

@@ -75,7 +75,7 @@ const char* ScenarioStage::Unmet(StageNeed need) {
     case StageNeed::Nothing:
         return nullptr;
     case StageNeed::HostNotStarted:
-        return host_ ? "the host has started; only the first line can choose its version" : nullptr;
+        return host_ ? "the host has started; only the first lines can set it up" : nullptr;
     case StageNeed::Document:
         return Document() ? nullptr : "no document is open";
     case StageNeed::Panel:

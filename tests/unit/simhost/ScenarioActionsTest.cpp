@@ -89,3 +89,15 @@ TEST(ScenarioActions, AnUnknownFirstWordShowsEveryForm) {
         EXPECT_NE(std::string::npos, transcript.find("\n    " + action.form.Text() + "  "))
             << action.form.Text();
 }
+
+TEST(ScenarioActions, ADisplayScaleNotMeasuredStopsTheRunBeforeTheHostStarts) {
+    Scenario scenario;
+    scenario.lines.push_back({1, "display 100 dpi", {"display", "100", "dpi"}});
+    scenario.lines.push_back({2, "load score sample", {"load", "score", "sample"}});
+    ScenarioRunner runner(NK_PLUGIN_MODULE_PATH, "");
+    std::string transcript;
+    EXPECT_FALSE(runner.Run(scenario, transcript));
+    EXPECT_EQ("  a display runs at 96, 120, 144 or 192 dpi here, not 100\n"
+              "  line 1: cannot do this\n",
+              transcript);
+}

@@ -46,8 +46,6 @@ struct HMENU__;
 typedef HMENU__* HMENU;
 struct HMONITOR__;
 typedef HMONITOR__* HMONITOR;
-struct HDC__;
-typedef HDC__* HDC;
 typedef void* HICON;
 typedef void* HCURSOR;
 typedef void* HBRUSH;
@@ -403,8 +401,6 @@ struct INITCOMMONCONTROLSEX {
 #define SM_CYMINTRACK 35
 #define SM_CXMAXTRACK 59
 #define SM_CYMAXTRACK 60
-#define LOGPIXELSX 88
-#define LOGPIXELSY 90
 #define NM_SETFOCUS (NM_FIRST - 7)
 #define NM_KILLFOCUS (NM_FIRST - 8)
 #define NM_RELEASEDCAPTURE (NM_FIRST - 16)
@@ -462,10 +458,7 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width,
                          UINT flags);
 int WINAPI GetSystemMetrics(int index);
 HMONITOR WINAPI MonitorFromRect(const RECT* rect, DWORD flags);
-// The display's scale: GetDeviceCaps answers LOGPIXELSX and LOGPIXELSY of a context from GetDC.
-HDC WINAPI GetDC(HWND window);
-int WINAPI ReleaseDC(HWND window, HDC context);
-int WINAPI GetDeviceCaps(HDC context, int index);
+BOOL WINAPI MapDialogRect(HWND dialog, RECT* rect);
 int WINAPI MulDiv(int number, int numerator, int denominator);
 
 // Messages and timers.

@@ -55,10 +55,9 @@ void NKCtrlStaffSetDataList::RowDoubleClicked() {
 }
 
 void NKCtrlStaffSetDataList::AddColumns() {
-    const int32_t dotsPerInch = panel_->DotsPerInch();
     for (const ColumnHeading& heading : kHeadings) {
         NKString title(heading.title);
-        AddColumn(&title, MulDiv(heading.width, dotsPerInch, kDesignDotsPerInch));
+        AddColumn(&title, panel_->ScaledWidth(heading.width));
     }
 }
 

@@ -286,15 +286,11 @@ void NKResourceWindow::RememberPlacement() {
         Fold();
 }
 
-int32_t NKResourceWindow::DotsPerInch() const {
-    if (!dialogHandle)
-        return kDesignDotsPerInch;
-    HDC context = GetDC(dialogHandle);
-    if (!context)
-        return kDesignDotsPerInch;
-    const int dotsPerInch = GetDeviceCaps(context, LOGPIXELSX);
-    ReleaseDC(dialogHandle, context);
-    return dotsPerInch > 0 ? dotsPerInch : kDesignDotsPerInch;
+int32_t NKResourceWindow::ScaledWidth(int32_t widthAt100Percent) const {
+    RECT baseUnit{0, 0, 4, 0}; // four horizontal dialog units make one base unit
+    if (!dialogHandle || !MapDialogRect(dialogHandle, &baseUnit) || baseUnit.right <= 0)
+        return widthAt100Percent;
+    return MulDiv(widthAt100Percent, baseUnit.right, kDesignBaseUnitX);
 }
 
 bool NKResourceWindow::ApplyPlacement() {

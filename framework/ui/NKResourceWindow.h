@@ -17,8 +17,9 @@ class NKCtrlEdit;
 
 // The module's one dialog template.
 constexpr int32_t kPanelTemplateId = 20128;
-// The display the dialogs' pixel sizes are chosen for: 100 %.
-constexpr int32_t kDesignDotsPerInch = 96;
+// The horizontal dialog base unit of the template's font at 100 % (96 dots per inch), for
+// which the dialogs' pixel sizes are chosen.
+constexpr int32_t kDesignBaseUnitX = 6;
 
 class NKResourceWindow : public NKUserWindow {
 public:
@@ -69,10 +70,11 @@ public:
     // Moves the dialog to the remembered position; false when none is known. A position on
     // no monitor any more is not applied: the dialog stays where the host put it.
     bool ApplyPlacement();
-    // The pixels to a logical inch of the display the dialog is on: 96 at 100 %, 144 at
-    // 150 %; 96 without a dialog. Sizes the system does not scale itself (list columns) are
-    // chosen for 96 and scaled by this.
-    int32_t DotsPerInch() const;
+    // A width chosen in pixels for the dialog at 100 %, in the dialog's pixels: scaled as the
+    // dialog's own controls are, by its horizontal base unit, so that it keeps its share of
+    // them at every display scale (a scale's font need not grow as the scale does: at 125 %
+    // Wine's grows by a third). Unscaled without a dialog.
+    int32_t ScaledWidth(int32_t widthAt100Percent) const;
 
     uint16_t dialogResult = 0;
     HWND dialogHandle = nullptr;

@@ -183,6 +183,7 @@ HWND CreateDialogFromTemplate(const substitute::DialogTemplate& dialog, HINSTANC
         return nullptr;
     // The dialog procedure joins after the window's own creation messages, as on Windows.
     Find(handle)->dialogProcedure = procedure;
+    Find(handle)->dialogUnits = {units.x, units.y};
     if (dialog.hasFont)
         SendMessageW(handle, WM_SETFONT, kDialogFont, 0);
     for (const substitute::DialogItem& item : dialog.items) {
@@ -242,4 +243,15 @@ extern "C" HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateNa
     if (!substitute::ParseDialogResource(ReadFile(ResourceFileOf(moduleFile)), id, dialog))
         return nullptr;
     return CreateDialogFromTemplate(dialog, instance, parent, dialogProc, initParam);
+}
+
+extern "C" BOOL WINAPI MapDialogRect(HWND dialog, RECT* rect) {
+    const Window* window = Find(dialog);
+    if (!window || !rect || window->dialogUnits.x == 0)
+        return FALSE;
+    const POINT units = window->dialogUnits;
+    *rect = {substitute::MulDiv(rect->left, units.x, 4), substitute::MulDiv(rect->top, units.y, 8),
+             substitute::MulDiv(rect->right, units.x, 4),
+             substitute::MulDiv(rect->bottom, units.y, 8)};
+    return TRUE;
 }

@@ -16,9 +16,6 @@ constexpr substitute::ScaleMeasurements kScales[] = {
 
 const substitute::ScaleMeasurements* current = &kScales[0];
 
-// A device context is only a token here: the one thing asked of it is the scale.
-const HDC kScreenContext = reinterpret_cast<HDC>(uintptr_t{0x0DC1});
-
 } // namespace
 
 namespace substitute {
@@ -37,17 +34,3 @@ bool SetDisplayDpi(int dpi) {
 }
 
 } // namespace substitute
-
-extern "C" HDC WINAPI GetDC(HWND window) {
-    return !window || IsWindow(window) ? kScreenContext : nullptr;
-}
-
-extern "C" int WINAPI ReleaseDC(HWND, HDC context) {
-    return context == kScreenContext ? 1 : 0;
-}
-
-extern "C" int WINAPI GetDeviceCaps(HDC context, int index) {
-    if (context != kScreenContext)
-        return 0;
-    return index == LOGPIXELSX || index == LOGPIXELSY ? substitute::DisplayScale().dpi : 0;
-}

@@ -39,6 +39,7 @@ struct Window {
     // creation (measured under Wine).
     bool sizeSent = false;
     HWND savedFocus = nullptr; // dialogs: the control that had the focus when deactivated
+    POINT dialogUnits{};       // dialogs: the base units of the template's font
     std::unique_ptr<ControlData> control;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/substitute/DialogKeys.h"
 #include "platform/substitute/DialogTemplate.h"
 #include "platform/substitute/Geometry.h"
 #include "platform/substitute/ModuleRegistry.h"
@@ -98,8 +99,12 @@ LRESULT DefaultProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
             FocusControl(target);
         return 0;
     }
-    default:
+    default: {
+        LRESULT result = 0;
+        if (substitute::DialogKeyProcessing(dialog, message, wParam, lParam, result))
+            return result;
         return DefWindowProcW(dialog, message, wParam, lParam);
+    }
     }
 }
 

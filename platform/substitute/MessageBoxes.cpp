@@ -46,6 +46,23 @@ void SetMessageBoxResponder(MessageBoxResponder responder) {
     State().responder = std::move(responder);
 }
 
+int MessageBoxAnswerToKey(UINT style, WORD virtualKey) {
+    const bool yesNo = (style & 0xF) == MB_YESNO;
+    switch (virtualKey) {
+    case VK_RETURN:
+    case VK_SPACE:
+        return yesNo ? IDYES : IDOK;
+    case VK_ESCAPE:
+        return yesNo ? 0 : IDOK;
+    case 'Y':
+        return yesNo ? IDYES : 0;
+    case 'N':
+        return yesNo ? IDNO : 0;
+    default:
+        return 0;
+    }
+}
+
 const std::vector<MessageBoxShown>& MessageBoxesShown() {
     return State().shown;
 }

@@ -39,6 +39,7 @@ struct Window {
     // creation (measured under Wine).
     bool sizeSent = false;
     HWND savedFocus = nullptr; // dialogs: the control that had the focus when deactivated
+    int defaultId = IDOK;      // dialogs: the id DM_GETDEFID answers, as DM_SETDEFID set it
     std::unique_ptr<ControlData> control;
 };
 

@@ -11,6 +11,11 @@
 // Several lines, each starting with indent.
 std::string DescribePanel(HWND panel, const std::string& indent);
 
+// One line: the window with the keyboard focus in the user's words (a button by its caption,
+// "the name field", "the list, row 3", "the panel", "the score" for the host's window or
+// anything in it, "nothing"), and the panel's button that shows itself as the default one.
+std::string DescribeFocus(HWND panel, HWND hostWindow, const std::string& indent);
+
 // A dialog item by its caption ("&Create Set"), or null.
 HWND FindButton(HWND panel, const std::string& caption);
 HWND PanelList(HWND panel);

@@ -52,8 +52,10 @@ int MessageBoxAnswerToKey(UINT style, WORD virtualKey) {
     case VK_RETURN:
     case VK_SPACE:
         return yesNo ? IDYES : IDOK;
+    // Wine's box ends with IDCANCEL on Escape, with or without a Cancel button (Windows' own
+    // Yes/No box ignores Escape, and its OK box answers IDOK).
     case VK_ESCAPE:
-        return yesNo ? 0 : IDOK;
+        return IDCANCEL;
     case 'Y':
         return yesNo ? IDYES : 0;
     case 'N':

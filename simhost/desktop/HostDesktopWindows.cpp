@@ -17,9 +17,15 @@ const WCHAR kAnsweredProperty[] = L"VarluneBoxAnswered";
 const WCHAR kKeyBoxProperty[] = L"VarluneKeyBox";
 const WCHAR kCommandProperty[] = L"VarluneBoxCommand";
 const WCHAR kProcedureProperty[] = L"VarluneBoxProcedure";
-// The timer that looks, once the key's messages are taken, whether the box is still open.
+// The timers that press the key once the box has set its focus, and that look, once the
+// key's messages are taken, whether the box is still open. A timer fires only when nothing
+// else waits in the queue.
+constexpr UINT_PTR kKeyPressTimer = 0x4B44;
 constexpr UINT_PTR kKeyCheckTimer = 0x4B45;
+constexpr UINT kKeyPressDelay = 10;
 constexpr UINT kKeyCheckDelay = 100;
+// The key for the box being answered; there is one box at a time.
+UserInput::KeyStroke keyForBox;
 
 std::u16string TextOf(HWND window) {
     std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
@@ -82,8 +88,8 @@ struct HostDesktop::PlatformParts {
                 seen.buttons.push_back(TextOf(button));
             const QueuedAnswer queued = desktop->TakeBox(std::move(seen));
             if (!queued.keyName.empty()) {
+                keyForBox = queued.key;
                 WatchKeyAnswer(box, desktop->BoxesSeen().size() - 1);
-                UserInput::PostKey(box, queued.key);
                 return CallNextHookEx(nullptr, code, wParam, lParam);
             }
             int answer = queued.button;
@@ -106,6 +112,16 @@ struct HostDesktop::PlatformParts {
         SetPropW(box, kProcedureProperty,
                  reinterpret_cast<HANDLE>(GetWindowLongPtrW(box, GWLP_WNDPROC)));
         SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&KeyBoxProc));
+        SetTimer(box, kKeyPressTimer, kKeyPressDelay, &PressKeyIntoBox);
+    }
+
+    // The key goes where the keyboard's would: to the box's control with the focus.
+    static void CALLBACK PressKeyIntoBox(HWND box, UINT, UINT_PTR, DWORD) {
+        KillTimer(box, kKeyPressTimer);
+        HWND focus = GetFocus();
+        if (focus != box && !IsChild(box, focus))
+            focus = box;
+        UserInput::PostKey(focus, keyForBox);
         SetTimer(box, kKeyCheckTimer, kKeyCheckDelay, &KeyNotTaken);
     }
 
@@ -119,6 +135,7 @@ struct HostDesktop::PlatformParts {
             HostDesktop* desktop = HostDesktop::Current();
             if (index && desktop)
                 desktop->SettleKeyAnswer(index - 1, static_cast<int>(command), true);
+            KillTimer(box, kKeyPressTimer);
             KillTimer(box, kKeyCheckTimer);
             SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
             RemovePropW(box, kKeyBoxProperty);

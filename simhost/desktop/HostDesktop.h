@@ -7,6 +7,7 @@
 //
 // Message boxes are answered by the host, never by a person: a box with more than one button
 // takes the next answer queued with AnswerNextBoxes; a box with only an OK button takes none.
+// A key queued with AnswerNextBoxByKey is taken by the next box of either kind.
 // On Windows the real box is shown and clicked; natively the substitute's box is answered.
 #pragma once
 

@@ -33,8 +33,7 @@ std::vector<HWND> ChildrenOf(HWND dialog) {
 
 // The next (or previous) usable child after start that passes the test, wrapping; start
 // itself when no other does. A start that is no child of the dialog counts from the ends.
-template <typename Test>
-HWND NextChild(HWND dialog, HWND start, bool previous, Test test) {
+template <typename Test> HWND NextChild(HWND dialog, HWND start, bool previous, Test test) {
     const std::vector<HWND> children = ChildrenOf(dialog);
     const int count = static_cast<int>(children.size());
     if (count == 0)
@@ -197,14 +196,13 @@ void FocusDialogControl(HWND control) {
     SetFocus(control);
 }
 
-bool DialogKeyProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                         LRESULT& result) {
+bool DialogKeyProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     Window* window = Find(dialog);
     result = 0;
     switch (message) {
     case WM_NEXTDLGCTL: {
-        const HWND target =
-            lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0);
+        const HWND target = lParam ? reinterpret_cast<HWND>(wParam)
+                                   : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0);
         if (target)
             FocusDialogControl(target);
         if (Find(dialog))

@@ -9,8 +9,7 @@ namespace substitute {
 
 // The dialog's default processing of WM_NEXTDLGCTL, DM_GETDEFID and DM_SETDEFID: true, with
 // the result, for these messages; false for any other.
-bool DialogKeyProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                         LRESULT& result);
+bool DialogKeyProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 // Gives a dialog's control the focus as the dialog does: a control that keeps a selection
 // (an edit field) first gets all its text selected.

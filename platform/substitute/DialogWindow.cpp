@@ -68,13 +68,6 @@ HWND DefaultFocusControl(HWND dialog) {
     return nullptr;
 }
 
-// Focusing an edit field from the dialog selects all its text.
-void FocusControl(HWND control) {
-    if (Find(control)->className == u"Edit")
-        SendMessageW(control, EM_SETSEL, 0, -1);
-    SetFocus(control);
-}
-
 LRESULT DefaultProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* window = Find(dialog);
     switch (message) {
@@ -96,7 +89,7 @@ LRESULT DefaultProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
         HWND target = Find(window->savedFocus) ? window->savedFocus : DefaultFocusControl(dialog);
         window->savedFocus = nullptr;
         if (target)
-            FocusControl(target);
+            substitute::FocusDialogControl(target);
         return 0;
     }
     default: {
@@ -203,7 +196,7 @@ HWND CreateDialogFromTemplate(const substitute::DialogTemplate& dialog, HINSTANC
                      param) &&
         Find(handle)) {
         if (const HWND focus = DefaultFocusControl(handle))
-            FocusControl(focus);
+            substitute::FocusDialogControl(focus);
     }
     if (Find(handle) && (dialog.style & WS_VISIBLE))
         ShowWindow(handle, SW_SHOWNORMAL);

@@ -13,10 +13,10 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"Tab", VK_TAB, 0x0F, false},     {"Enter", VK_RETURN, 0x1C, false},
+    {"Tab", VK_TAB, 0x0F, false},       {"Enter", VK_RETURN, 0x1C, false},
     {"Escape", VK_ESCAPE, 0x01, false}, {"Space", VK_SPACE, 0x39, false},
-    {"Up", VK_UP, 0x48, true},        {"Down", VK_DOWN, 0x50, true},
-    {"Home", VK_HOME, 0x47, true},    {"End", VK_END, 0x4F, true},
+    {"Up", VK_UP, 0x48, true},          {"Down", VK_DOWN, 0x50, true},
+    {"Home", VK_HOME, 0x47, true},      {"End", VK_END, 0x4F, true},
 };
 
 // The scan codes of the letter and digit keys, by the character they carry.

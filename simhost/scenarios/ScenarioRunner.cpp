@@ -108,8 +108,8 @@ void ScenarioRunner::ReportBoxes(std::string& out) {
         else if (box.closedByKey)
             out += "-> key " + box.key + ": " + AnswerName(box.answer) + "\n";
         else
-            out += "-> key " + box.key + " does not close the box; then " +
-                   AnswerName(box.answer) + "\n";
+            out += "-> key " + box.key + " does not close the box; then " + AnswerName(box.answer) +
+                   "\n";
     }
     boxesReported_ = boxes.size();
 }

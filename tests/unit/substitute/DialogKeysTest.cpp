@@ -145,18 +145,20 @@ TEST_F(DialogKeys, ArrowKeysInTheListSelectAsAClickDoes) {
     EXPECT_EQ(0, panel.Mark());
     Press("Down");
     Press("Down");
-    EXPECT_EQ((Lines{relied::ItemChanged(0, 0x1001, 0x1003), relied::ItemChanged(1, 0x1003, 0x1000),
-                     relied::ItemChanged(1, 0x1001, 0x1003), relied::ItemChanged(2, 0x1003, 0x1000)}),
-              Relied(panel.log.Take()));
+    EXPECT_EQ(
+        (Lines{relied::ItemChanged(0, 0x1001, 0x1003), relied::ItemChanged(1, 0x1003, 0x1000),
+               relied::ItemChanged(1, 0x1001, 0x1003), relied::ItemChanged(2, 0x1003, 0x1000)}),
+        Relied(panel.log.Take()));
     EXPECT_EQ(2, panel.Mark());
     Press("End");
     EXPECT_EQ(8, panel.Mark());
     Press("Down");
     Press("Home");
     Press("Up");
-    EXPECT_EQ((Lines{relied::ItemChanged(2, 0x1001, 0x1003), relied::ItemChanged(8, 0x1003, 0x1000),
-                     relied::ItemChanged(8, 0x1001, 0x1003), relied::ItemChanged(0, 0x1003, 0x1000)}),
-              Relied(panel.log.Take()))
+    EXPECT_EQ(
+        (Lines{relied::ItemChanged(2, 0x1001, 0x1003), relied::ItemChanged(8, 0x1003, 0x1000),
+               relied::ItemChanged(8, 0x1001, 0x1003), relied::ItemChanged(0, 0x1003, 0x1000)}),
+        Relied(panel.log.Take()))
         << "Down on the last row and Up on the first do nothing";
     EXPECT_EQ(0, panel.Mark());
     EXPECT_EQ(101, FocusId());

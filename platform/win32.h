@@ -121,7 +121,11 @@ struct WNDCLASSW {
 #define WM_NCDESTROY 0x0082
 #define WM_NCACTIVATE 0x0086
 #define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_SYSKEYUP 0x0105
+#define WM_SYSCHAR 0x0106
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_TIMER 0x0113
@@ -135,9 +139,48 @@ struct WNDCLASSW {
 #define SIZE_RESTORED 0
 #define MK_LBUTTON 0x0001
 
+// The keyboard, and how a dialog takes its keys.
+#define WM_NEXTDLGCTL 0x0028
+#define WM_GETDLGCODE 0x0087
+#define DM_GETDEFID (WM_USER + 0)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+#define DLGC_WANTARROWS 0x0001
+#define DLGC_WANTTAB 0x0002
+#define DLGC_WANTALLKEYS 0x0004
+#define DLGC_WANTMESSAGE 0x0004
+#define DLGC_HASSETSEL 0x0008
+#define DLGC_DEFPUSHBUTTON 0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_RADIOBUTTON 0x0040
+#define DLGC_WANTCHARS 0x0080
+#define DLGC_STATIC 0x0100
+#define DLGC_BUTTON 0x2000
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_LSHIFT 0xA0
+#define VK_LMENU 0xA4
+#define KF_EXTENDED 0x0100
+#define KF_ALTDOWN 0x2000
+#define KF_REPEAT 0x4000
+#define KF_UP 0x8000
+
 // Buttons and edit fields.
 #define BM_GETCHECK 0x00F0
 #define BM_SETCHECK 0x00F1
+#define BM_SETSTYLE 0x00F4
 #define BM_CLICK 0x00F5
 #define BN_CLICKED 0
 #define BST_UNCHECKED 0
@@ -468,6 +511,10 @@ BOOL WINAPI PeekMessageW(MSG* message, HWND window, UINT first, UINT last, UINT 
 BOOL WINAPI TranslateMessage(const MSG* message);
 LRESULT WINAPI DispatchMessageW(const MSG* message);
 BOOL WINAPI IsDialogMessageW(HWND dialog, MSG* message);
+short WINAPI GetKeyState(int virtualKey);
+BOOL WINAPI GetKeyboardState(BYTE* state);
+BOOL WINAPI SetKeyboardState(BYTE* state);
+HWND WINAPI GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
 UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure);
 BOOL WINAPI KillTimer(HWND window, UINT_PTR id);
 

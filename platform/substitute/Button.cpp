@@ -52,6 +52,32 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
                      reinterpret_cast<LPARAM>(button));
         return 0;
     }
+    // Space presses a focused button as the mouse does; its release clicks.
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE)
+            data->pressed = true;
+        return 0;
+    case WM_KEYUP:
+        if (wParam != VK_SPACE || !data->pressed)
+            return 0;
+        data->pressed = false;
+        SendMessageW(window->parent, WM_COMMAND, MAKEWPARAM(window->id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        return 0;
+    case WM_GETDLGCODE:
+        switch (window->style & BS_TYPEMASK) {
+        case BS_PUSHBUTTON:
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        case BS_DEFPUSHBUTTON:
+            return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+        default:
+            return DLGC_BUTTON;
+        }
+    // The dialog moves the default style between push buttons; no other type changes here.
+    case BM_SETSTYLE:
+        window->style = (window->style & ~static_cast<DWORD>(BS_TYPEMASK)) |
+                        (static_cast<DWORD>(wParam) & BS_TYPEMASK);
+        return 0;
     case BM_CLICK:
         SendMessageW(button, WM_LBUTTONDOWN, 0, 0);
         SendMessageW(button, WM_LBUTTONUP, 0, 0);

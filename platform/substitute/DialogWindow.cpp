@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/substitute/DialogKeys.h"
 #include "platform/substitute/DialogTemplate.h"
 #include "platform/substitute/DisplayScale.h"
 #include "platform/substitute/Geometry.h"
@@ -69,13 +70,6 @@ HWND DefaultFocusControl(HWND dialog) {
     return nullptr;
 }
 
-// Focusing an edit field from the dialog selects all its text.
-void FocusControl(HWND control) {
-    if (Find(control)->className == u"Edit")
-        SendMessageW(control, EM_SETSEL, 0, -1);
-    SetFocus(control);
-}
-
 LRESULT DefaultProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* window = Find(dialog);
     switch (message) {
@@ -97,11 +91,15 @@ LRESULT DefaultProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
         HWND target = Find(window->savedFocus) ? window->savedFocus : DefaultFocusControl(dialog);
         window->savedFocus = nullptr;
         if (target)
-            FocusControl(target);
+            substitute::FocusDialogControl(target);
         return 0;
     }
-    default:
+    default: {
+        LRESULT result = 0;
+        if (substitute::DialogKeyProcessing(dialog, message, wParam, lParam, result))
+            return result;
         return DefWindowProcW(dialog, message, wParam, lParam);
+    }
     }
 }
 
@@ -201,7 +199,7 @@ HWND CreateDialogFromTemplate(const substitute::DialogTemplate& dialog, HINSTANC
                      param) &&
         Find(handle)) {
         if (const HWND focus = DefaultFocusControl(handle))
-            FocusControl(focus);
+            substitute::FocusDialogControl(focus);
     }
     if (Find(handle) && (dialog.style & WS_VISIBLE))
         ShowWindow(handle, SW_SHOWNORMAL);

@@ -84,6 +84,8 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CHAR:
         Type(edit, static_cast<char16_t>(wParam));
         return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     case EM_SETSEL:
         SetSelection(edit, wParam, lParam);
         return 0;

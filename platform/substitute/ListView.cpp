@@ -446,6 +446,40 @@ void DoubleClick(HWND list, LPARAM point) {
     }
 }
 
+// Measured under Wine: Up, Down, Home and End move the focus and the selection together to
+// their row and make it the selection mark, with the notifications of a click on it; Space
+// selects the focused row. A key that leaves the focused row where it is does nothing.
+void KeyDown(HWND list, WPARAM key) {
+    const ListData* data = DataOf(list);
+    const int focused = data->focusedRow;
+    int target = -1;
+    switch (key) {
+    case VK_DOWN:
+        target = focused + 1 < data->Count() ? focused + 1 : -1;
+        break;
+    case VK_UP:
+        target = focused - 1;
+        break;
+    case VK_HOME:
+        target = data->Count() > 0 ? 0 : -1;
+        break;
+    case VK_END:
+        target = data->Count() - 1;
+        break;
+    case VK_SPACE:
+        target = focused;
+        break;
+    default:
+        return;
+    }
+    if (target < 0 || (target == focused && key != VK_SPACE))
+        return;
+    DeselectAllBut(list, target);
+    SetState(list, target, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (Has(list, target))
+        DataOf(list)->mark = target;
+}
+
 LRESULT NextItem(const ListData& data, int start, UINT flags) {
     for (int row = std::max(start + 1, 0); row < data.Count(); ++row) {
         const UINT state = data.StateOf(row);
@@ -552,6 +586,11 @@ LRESULT CALLBACK ListViewProc(HWND list, UINT message, WPARAM wParam, LPARAM lPa
     case WM_LBUTTONDBLCLK:
         DoubleClick(list, lParam);
         return 0;
+    case WM_KEYDOWN:
+        KeyDown(list, wParam);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS | DLGC_WANTARROWS;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
         NMHDR header{};

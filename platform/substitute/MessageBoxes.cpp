@@ -46,6 +46,25 @@ void SetMessageBoxResponder(MessageBoxResponder responder) {
     State().responder = std::move(responder);
 }
 
+int MessageBoxAnswerToKey(UINT style, WORD virtualKey) {
+    const bool yesNo = (style & 0xF) == MB_YESNO;
+    switch (virtualKey) {
+    case VK_RETURN:
+    case VK_SPACE:
+        return yesNo ? IDYES : IDOK;
+    // Wine's box ends with IDCANCEL on Escape, with or without a Cancel button (Windows' own
+    // Yes/No box ignores Escape, and its OK box answers IDOK).
+    case VK_ESCAPE:
+        return IDCANCEL;
+    case 'Y':
+        return yesNo ? IDYES : 0;
+    case 'N':
+        return yesNo ? IDNO : 0;
+    default:
+        return 0;
+    }
+}
+
 const std::vector<MessageBoxShown>& MessageBoxesShown() {
     return State().shown;
 }

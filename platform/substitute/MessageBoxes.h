@@ -32,6 +32,11 @@ struct MessageBoxShown {
 using MessageBoxResponder = std::function<int(const MessageBoxShown&)>;
 void SetMessageBoxResponder(MessageBoxResponder responder);
 
+// What a box of this style answers to a key pressed while it is open, as Wine's box does:
+// the button of the mnemonic, Enter and Space the default (first) button, Escape as measured
+// there; 0 when the key does not close the box.
+int MessageBoxAnswerToKey(UINT style, WORD virtualKey);
+
 const std::vector<MessageBoxShown>& MessageBoxesShown();
 void ClearMessageBoxes();
 

@@ -84,11 +84,6 @@ BOOL WINAPI PeekMessageW(MSG* message, HWND window, UINT first, UINT last, UINT 
     return FALSE;
 }
 
-// There is no keyboard layout here: no key message is translated into characters.
-BOOL WINAPI TranslateMessage(const MSG*) {
-    return FALSE;
-}
-
 LRESULT WINAPI DispatchMessageW(const MSG* message) {
     if (!message)
         return 0;
@@ -98,17 +93,5 @@ LRESULT WINAPI DispatchMessageW(const MSG* message) {
         return 0;
     }
     return SendMessageW(message->hwnd, message->message, message->wParam, message->lParam);
-}
-
-// A message for the dialog or one of its controls is dispatched and counts as processed;
-// anything else is left to the caller. Keyboard navigation (Tab, Enter, Escape) is not
-// offered.
-BOOL WINAPI IsDialogMessageW(HWND dialog, MSG* message) {
-    if (!message || !substitute::Find(dialog))
-        return FALSE;
-    if (message->hwnd != dialog && !substitute::IsDescendant(dialog, message->hwnd))
-        return FALSE;
-    DispatchMessageW(message);
-    return TRUE;
 }
 }

@@ -40,6 +40,7 @@ struct Window {
     bool sizeSent = false;
     HWND savedFocus = nullptr; // dialogs: the control that had the focus when deactivated
     POINT dialogUnits{};       // dialogs: the base units of the template's font
+    int defaultId = IDOK;      // dialogs: the id DM_GETDEFID answers, as DM_SETDEFID set it
     std::unique_ptr<ControlData> control;
 };
 

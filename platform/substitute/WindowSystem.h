@@ -11,11 +11,19 @@
 //    non-client sizing or custom-draw messages, and LVN_GETDISPINFOW only when a program reads
 //    a cell (Windows also asks whenever it repaints). Neither is there an input method or a
 //    mouse capture, so no WM_IME_*, WM_SETCURSOR or WM_CAPTURECHANGED.
-//  - Queries that only decide between ANSI and Unicode or among keyboard behaviours are not
-//    asked (WM_NOTIFYFORMAT: notifications are always Unicode here; WM_GETDLGCODE), and
-//    WM_ACTIVATEAPP, WM_CANCELMODE, WM_PARENTNOTIFY and WM_STYLECHANGING/CHANGED are not sent.
-//  - There is no keyboard: TranslateMessage makes no characters, IsDialogMessageW does no
-//    Tab, Enter or Escape navigation.
+//  - Queries that only decide between ANSI and Unicode are not asked (WM_NOTIFYFORMAT:
+//    notifications are always Unicode here), and WM_ACTIVATEAPP, WM_CANCELMODE,
+//    WM_PARENTNOTIFY and WM_STYLECHANGING/CHANGED are not sent.
+//  - The keyboard is the one a program posts (there is no device): key messages and the
+//    keyboard state that SetKeyboardState gives GetKeyState. TranslateMessage makes
+//    characters for Tab, Enter, Escape, Space, Backspace, letters and digits only (a US
+//    layout, Shift for capitals). IsDialogMessageW does what Wine's does with WM_GETDLGCODE,
+//    Tab and Shift+Tab, the arrow keys, Enter, Escape and mnemonics; arrow-key groups span
+//    the whole dialog (WS_GROUP is not looked at), controls that are dialogs themselves
+//    (WS_EX_CONTROLPARENT) are not entered, and a mnemonic not taken by a button opens no
+//    system menu. The list view takes Up, Down, Home, End and Space (no LVN_KEYDOWN, no
+//    search by typed characters); the edit field moves no caret by key. A message box
+//    answers keys as Wine's does (MessageBoxes.h).
 //  - The list view never scrolls and measures its rows with the panel's template font; the
 //    dialog base units are known for that font only (MS Sans Serif 8 point); templates must
 //    be extended ones (DIALOGEX), found by number.

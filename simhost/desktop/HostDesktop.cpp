@@ -107,17 +107,40 @@ void HostDesktop::PumpMessages() {
 }
 
 void HostDesktop::AnswerNextBoxes(const std::vector<int>& answers) {
-    answers_.insert(answers_.end(), answers.begin(), answers.end());
+    for (int answer : answers)
+        answers_.push_back({answer, {}, {}});
 }
 
-int HostDesktop::TakeBox(BoxSeen box) {
-    box.answer = HasSeveralButtons(box) ? IDNO : IDOK;
-    if (HasSeveralButtons(box) && !answers_.empty()) {
-        int answer = answers_.front();
+void HostDesktop::AnswerNextBoxByKey(const std::string& name, const UserInput::KeyStroke& key) {
+    answers_.push_back({0, name, key});
+}
+
+HostDesktop::QueuedAnswer HostDesktop::TakeBox(BoxSeen box) {
+    QueuedAnswer taken;
+    taken.button = HasSeveralButtons(box) ? IDNO : IDOK;
+    // A key answers any box; a click waits for a box with a choice.
+    const bool keyNext = !answers_.empty() && !answers_.front().keyName.empty();
+    if ((HasSeveralButtons(box) || keyNext) && !answers_.empty()) {
+        const QueuedAnswer next = answers_.front();
         answers_.pop_front();
-        if (answer == IDYES || answer == IDNO)
-            box.answer = answer;
+        if (!next.keyName.empty())
+            taken = next;
+        else if (next.button == IDYES || next.button == IDNO)
+            taken.button = next.button;
     }
+    box.answer = taken.keyName.empty() ? taken.button : 0;
+    box.key = taken.keyName;
     boxesSeen_.push_back(std::move(box));
-    return boxesSeen_.back().answer;
+    return taken;
+}
+
+void HostDesktop::SettleKeyAnswer(size_t box, int answer, bool closedByKey) {
+    if (box >= boxesSeen_.size())
+        return;
+    boxesSeen_[box].answer = answer;
+    boxesSeen_[box].closedByKey = closedByKey;
+}
+
+int HostDesktop::FallbackAnswer(const BoxSeen& box) {
+    return HasSeveralButtons(box) ? IDNO : IDOK;
 }

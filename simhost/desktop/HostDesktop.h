@@ -7,6 +7,7 @@
 //
 // Message boxes are answered by the host, never by a person: a box with more than one button
 // takes the next answer queued with AnswerNextBoxes; a box with only an OK button takes none.
+// A key queued with AnswerNextBoxByKey is taken by the next box of either kind.
 // On Windows the real box is shown and clicked; natively the substitute's box is answered.
 #pragma once
 
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "simhost/desktop/UserInput.h"
 
 // One message box as the user saw it, and how the host closed it.
 struct BoxSeen {
@@ -24,8 +26,14 @@ struct BoxSeen {
     std::u16string text;
     // Button texts in the box's order, mnemonics included ("&Yes", "&No"; "OK").
     std::vector<std::u16string> buttons;
-    // The button pressed: IDOK, IDYES or IDNO.
+    // The button pressed: IDOK, IDYES or IDNO; or the box's answer to the key, such as
+    // IDCANCEL.
     int answer;
+    // The key the host pressed to answer the box ("Y", "Escape"); empty when it clicked.
+    std::string key = {};
+    // False when the key did not close the box: the host then clicked its answer, No (or
+    // the only button).
+    bool closedByKey = true;
 };
 
 class HostDesktop {
@@ -64,6 +72,10 @@ public:
     // Such a box that finds the queue empty, or takes an answer other than these two, is
     // answered IDNO.
     void AnswerNextBoxes(const std::vector<int>& answers);
+    // Queues a key for the next box, whatever its buttons: the box gets the key's press and
+    // release, as from the keyboard, and answers as it does to that key. A key the box does
+    // not close on is followed by a click on No (or on the only button).
+    void AnswerNextBoxByKey(const std::string& name, const UserInput::KeyStroke& key);
     // Every box shown since this desktop was made, in order.
     const std::vector<BoxSeen>& BoxesSeen() const { return boxesSeen_; }
 
@@ -86,14 +98,24 @@ private:
     struct PlatformPartsDeleter {
         void operator()(PlatformParts* parts) const;
     };
+    struct QueuedAnswer {
+        int button = 0;      // a click on this button, or
+        std::string keyName; // when not empty, this key
+        UserInput::KeyStroke key;
+    };
     void StartAnsweringBoxes();
     void StopAnsweringBoxes();
-    // Records a box (everything but the answer, which it fills in) and gives its answer.
-    int TakeBox(BoxSeen box);
+    // Records a box (everything but the answer, which it fills in for a click) and gives the
+    // answer to carry out.
+    QueuedAnswer TakeBox(BoxSeen box);
+    // What a box answered by key did with it, once known: the box of that index.
+    void SettleKeyAnswer(size_t box, int answer, bool closedByKey);
+    // The button a box is answered with when a key does not close it.
+    static int FallbackAnswer(const BoxSeen& box);
 
     HWND mainWindow_ = nullptr;
     HWND modalDialog_ = nullptr;
-    std::deque<int> answers_;
+    std::deque<QueuedAnswer> answers_;
     std::vector<BoxSeen> boxesSeen_;
     std::unique_ptr<PlatformParts, PlatformPartsDeleter> platform_;
 };

@@ -19,7 +19,17 @@ void HostDesktop::PlatformPartsDeleter::operator()(PlatformParts* parts) const {
 void HostDesktop::StartAnsweringBoxes() {
     platform_.reset(new PlatformParts);
     substitute::SetMessageBoxResponder([this](const substitute::MessageBoxShown& shown) {
-        return TakeBox({shown.owner, shown.caption, shown.text, shown.buttons, 0});
+        BoxSeen seen{shown.owner, shown.caption, shown.text, shown.buttons, 0};
+        const QueuedAnswer answer = TakeBox(seen);
+        if (answer.keyName.empty())
+            return answer.button;
+        const size_t index = BoxesSeen().size() - 1;
+        const int byKey = substitute::MessageBoxAnswerToKey(shown.style, answer.key.virtualKey);
+        if (byKey)
+            SettleKeyAnswer(index, byKey, true);
+        else
+            SettleKeyAnswer(index, FallbackAnswer(seen), false);
+        return BoxesSeen()[index].answer;
     });
 }
 

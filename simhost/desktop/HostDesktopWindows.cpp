@@ -12,6 +12,20 @@ namespace {
 // The id the system gives the text of a message box.
 constexpr int kBoxTextId = 0xFFFF;
 const WCHAR kAnsweredProperty[] = L"VarluneBoxAnswered";
+// On a box answered by key: its index among the boxes seen, plus one; the last command it
+// received; its own window procedure, which the host's watches over.
+const WCHAR kKeyBoxProperty[] = L"VarluneKeyBox";
+const WCHAR kCommandProperty[] = L"VarluneBoxCommand";
+const WCHAR kProcedureProperty[] = L"VarluneBoxProcedure";
+// The timers that press the key once the box has set its focus, and that look, once the
+// key's messages are taken, whether the box is still open. A timer fires only when nothing
+// else waits in the queue.
+constexpr UINT_PTR kKeyPressTimer = 0x4B44;
+constexpr UINT_PTR kKeyCheckTimer = 0x4B45;
+constexpr UINT kKeyPressDelay = 10;
+constexpr UINT kKeyCheckDelay = 100;
+// The key for the box being answered; there is one box at a time.
+UserInput::KeyStroke keyForBox;
 
 std::u16string TextOf(HWND window) {
     std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
@@ -72,7 +86,13 @@ struct HostDesktop::PlatformParts {
             std::vector<HWND> buttons = ButtonsOf(box);
             for (HWND button : buttons)
                 seen.buttons.push_back(TextOf(button));
-            int answer = desktop->TakeBox(std::move(seen));
+            const QueuedAnswer queued = desktop->TakeBox(std::move(seen));
+            if (!queued.keyName.empty()) {
+                keyForBox = queued.key;
+                WatchKeyAnswer(box, desktop->BoxesSeen().size() - 1);
+                return CallNextHookEx(nullptr, code, wParam, lParam);
+            }
+            int answer = queued.button;
             HWND button = GetDlgItem(box, answer);
             if (!button && !buttons.empty()) {
                 button = buttons.front();
@@ -82,6 +102,68 @@ struct HostDesktop::PlatformParts {
                          reinterpret_cast<LPARAM>(button));
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    // The box's answer to a key is the command that closes it. Its own procedure is wrapped
+    // to see that command; a timer, which fires only when the key's messages have all been
+    // taken, finds the box still open when the key did not close it, and clicks instead.
+    static void WatchKeyAnswer(HWND box, size_t index) {
+        SetPropW(box, kKeyBoxProperty, reinterpret_cast<HANDLE>(index + 1));
+        SetPropW(box, kProcedureProperty,
+                 reinterpret_cast<HANDLE>(GetWindowLongPtrW(box, GWLP_WNDPROC)));
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&KeyBoxProc));
+        SetTimer(box, kKeyPressTimer, kKeyPressDelay, &PressKeyIntoBox);
+    }
+
+    // The key goes where the keyboard's would: to the box's control with the focus.
+    static void CALLBACK PressKeyIntoBox(HWND box, UINT, UINT_PTR, DWORD) {
+        KillTimer(box, kKeyPressTimer);
+        HWND focus = GetFocus();
+        if (focus != box && !IsChild(box, focus))
+            focus = box;
+        UserInput::PostKey(focus, keyForBox);
+        SetTimer(box, kKeyCheckTimer, kKeyCheckDelay, &KeyNotTaken);
+    }
+
+    static LRESULT CALLBACK KeyBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+        const auto original = reinterpret_cast<WNDPROC>(GetPropW(box, kProcedureProperty));
+        if (message == WM_COMMAND)
+            SetPropW(box, kCommandProperty, reinterpret_cast<HANDLE>(LOWORD(wParam)));
+        if (message == WM_NCDESTROY) {
+            const auto index = reinterpret_cast<size_t>(GetPropW(box, kKeyBoxProperty));
+            const auto command = reinterpret_cast<UINT_PTR>(GetPropW(box, kCommandProperty));
+            HostDesktop* desktop = HostDesktop::Current();
+            if (index && desktop)
+                desktop->SettleKeyAnswer(index - 1, static_cast<int>(command), true);
+            KillTimer(box, kKeyPressTimer);
+            KillTimer(box, kKeyCheckTimer);
+            SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+            RemovePropW(box, kKeyBoxProperty);
+            RemovePropW(box, kCommandProperty);
+            RemovePropW(box, kProcedureProperty);
+        }
+        return CallWindowProcW(original, box, message, wParam, lParam);
+    }
+
+    static void CALLBACK KeyNotTaken(HWND box, UINT, UINT_PTR, DWORD) {
+        KillTimer(box, kKeyCheckTimer);
+        const auto index = reinterpret_cast<size_t>(GetPropW(box, kKeyBoxProperty));
+        HostDesktop* desktop = HostDesktop::Current();
+        if (!index || !desktop)
+            return;
+        // Known now; the box's closing must not take it for a key's answer.
+        RemovePropW(box, kKeyBoxProperty);
+        const int answer = FallbackAnswer(desktop->BoxesSeen()[index - 1]);
+        desktop->SettleKeyAnswer(index - 1, answer, false);
+        HWND button = GetDlgItem(box, answer);
+        if (!button) {
+            std::vector<HWND> buttons = ButtonsOf(box);
+            if (buttons.empty())
+                return;
+            button = buttons.front();
+        }
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
     }
 
     static BOOL WINAPI RecordingMessageBeep(UINT type) {

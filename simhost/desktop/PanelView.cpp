@@ -176,3 +176,48 @@ std::string DescribeColumns(HWND panel, const std::string& indent) {
         out += " (" + std::to_string((total * 100 + clientWidth / 2) / clientWidth) + " %)";
     return out + "\n";
 }
+
+namespace {
+
+std::string FocusName(HWND panel, HWND hostWindow, HWND focus) {
+    if (!focus)
+        return "nothing";
+    if (panel && focus == panel)
+        return "the panel";
+    if (panel && GetParent(focus) == panel) {
+        const int id = GetDlgCtrlID(focus);
+        if (id == kListId) {
+            const auto row = static_cast<int>(
+                SendMessageW(focus, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+            return row < 0 ? "the list, no row" : "the list, row " + std::to_string(row);
+        }
+        if (id == kNameFieldId)
+            return "the name field";
+        return ItemName(panel, id);
+    }
+    for (HWND w = focus; w; w = GetParent(w))
+        if (w == hostWindow)
+            return "the score";
+    return "another window";
+}
+
+// The panel's push button drawn as the default one; "none" when no button is.
+std::string DefaultButtonName(HWND panel) {
+    for (int id : kItemsInTabOrder) {
+        if (id == kListId || id == kNameFieldId)
+            continue;
+        const auto style = static_cast<DWORD>(GetWindowLongW(GetDlgItem(panel, id), GWL_STYLE));
+        if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            return ItemName(panel, id);
+    }
+    return "none";
+}
+
+} // namespace
+
+std::string DescribeFocus(HWND panel, HWND hostWindow, const std::string& indent) {
+    std::string line = indent + "focus: " + FocusName(panel, hostWindow, GetFocus());
+    if (panel && IsWindow(panel))
+        line += "; default button: " + DefaultButtonName(panel);
+    return line + "\n";
+}

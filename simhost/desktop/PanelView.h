@@ -23,6 +23,11 @@ std::vector<std::vector<std::string>> PanelRows(HWND panel);
 // them, and the list's client width with the share of it the columns fill.
 std::string DescribeColumns(HWND panel, const std::string& indent);
 
+// One line: the window with the keyboard focus in the user's words (a button by its caption,
+// "the name field", "the list, row 3", "the panel", "the score" for the host's window or
+// anything in it, "nothing"), and the panel's button that shows itself as the default one.
+std::string DescribeFocus(HWND panel, HWND hostWindow, const std::string& indent);
+
 // A dialog item by its caption ("&Create Set"), or null.
 HWND FindButton(HWND panel, const std::string& caption);
 HWND PanelList(HWND panel);

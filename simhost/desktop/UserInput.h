@@ -10,11 +10,36 @@
 // All functions run on the thread that owns the windows.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/win32.h"
 
 namespace UserInput {
+
+// A key as a user names it, with the modifiers held while it is pressed.
+struct KeyStroke {
+    WORD virtualKey = 0;
+    bool shift = false;
+    bool alt = false;
+};
+
+// Reads a key's name: "Tab", "Enter", "Escape", "Space", "Up", "Down", "Home", "End", a letter
+// or digit ("Y"), each optionally after "Shift+" or "Alt+" ("Shift+Tab", "Alt+R"). False for
+// any other name; the key is then left as it was.
+bool ReadKey(const std::string& name, KeyStroke& key);
+
+// Presses and releases the key as the keyboard delivers it: WM_KEYDOWN and WM_KEYUP (with Alt
+// held, WM_SYSKEYDOWN and WM_SYSKEYUP with the context bit) posted to the window with the
+// focus, or to the active window when no window has it, and taken through runLoop, the
+// host's message loop. While runLoop runs, the modifiers are held in the thread's keyboard
+// state (GetKeyState reports them); afterwards the keyboard state is what it was. False, with
+// nothing posted, when no window has the focus and none is active.
+bool PressKey(const KeyStroke& key, const std::function<void()>& runLoop);
+
+// Posts the key's press and release to a window without running a loop and without
+// modifiers held: for a message box, whose own loop takes them.
+void PostKey(HWND window, const KeyStroke& key);
 
 // A click on a row of a report-style list view, on its label. The list view sees a
 // WM_LBUTTONDOWN and its WM_LBUTTONUP; the button-up is posted before the button-down is

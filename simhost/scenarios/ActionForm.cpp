@@ -30,6 +30,9 @@ const std::vector<ActionForm::Placeholder>& ActionForm::Placeholders() {
         {"<hex>", PartKind::Hex, "a hexadecimal number: 0x10FFFFFF"},
         {"<text>", PartKind::Text, "one word, or words in quotes: \"&Create Set\""},
         {"<text>...", PartKind::Texts, "any number of texts, none included"},
+        {"<key>", PartKind::Key,
+         "a key: Tab, Enter, Escape, Space, Up, Down, Home, End, a letter or digit; "
+         "after Shift+ or Alt+ when held with it"},
     };
     return placeholders;
 }
@@ -74,6 +77,7 @@ bool ActionForm::MatchPart(const Part& part, const std::string& word, ActionArgu
         return true;
     case PartKind::Text:
     case PartKind::Texts:
+    case PartKind::Key:
         arguments.texts.push_back(value);
         return true;
     default:

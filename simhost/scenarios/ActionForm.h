@@ -12,7 +12,7 @@
 // What a line gave for the placeholders of its action's form, each kind in the form's order.
 struct ActionArguments {
     std::vector<long long> numbers; // each <number> and <hex>
-    std::vector<std::string> texts; // each <text>, then each text of "<text>..."
+    std::vector<std::string> texts; // each <text> and <key>, then each text of "<text>..."
 };
 
 class ActionForm {
@@ -37,7 +37,7 @@ public:
     static std::vector<PlaceholderMeaning> PlaceholderMeanings();
 
 private:
-    enum class PartKind { Word, Number, Hex, Text, Texts, Unknown };
+    enum class PartKind { Word, Number, Hex, Text, Texts, Key, Unknown };
     struct Part {
         PartKind kind;
         std::string literal; // the word itself, or the punctuation after a placeholder

@@ -144,6 +144,28 @@ bool AnswerNo(ScenarioStage& stage, const ActionArguments&, std::string&) {
     return true;
 }
 
+bool PressKey(ScenarioStage& stage, const ActionArguments& arguments, std::string& out) {
+    UserInput::KeyStroke key;
+    if (!UserInput::ReadKey(arguments.texts[0], key))
+        return false;
+    if (!UserInput::PressKey(key, [&stage] { stage.Desktop().PumpMessages(); }))
+        out += "  (no window has the focus: the key goes nowhere)\n";
+    return true;
+}
+
+bool AnswerByKey(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    UserInput::KeyStroke key;
+    if (!UserInput::ReadKey(arguments.texts[0], key))
+        return false;
+    stage.Desktop().AnswerNextBoxByKey(arguments.texts[0], key);
+    return true;
+}
+
+bool ShowFocus(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    out += DescribeFocus(stage.Panel(), stage.Desktop().MainWindow(), "  ");
+    return true;
+}
+
 bool Tick(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
     // A tick may close the panel; the ticks after that have no timer to fire.
     for (long long tick = 0; tick < arguments.numbers[0] && stage.Panel(); ++tick) {
@@ -358,6 +380,10 @@ std::vector<ScenarioAction> MakeScenarioActions() {
          "the next message box, when it comes, is answered Yes"},
         {"answer No", StageNeed::Nothing, AnswerNo,
          "the next message box, when it comes, is answered No"},
+        {"key <key>", StageNeed::Nothing, PressKey,
+         "a key pressed and released where the focus is: key Shift+Tab"},
+        {"answer by key <key>", StageNeed::Nothing, AnswerByKey,
+         "the next message box, when it comes, gets that key"},
         {"tick <number>", StageNeed::Panel, Tick,
          "the panel's timer fires that many times"},
         {"click into the score", StageNeed::Nothing, ClickIntoTheScore,
@@ -402,6 +428,8 @@ std::vector<ScenarioAction> MakeScenarioActions() {
          "what the host's records hold: the rows they call for and each set's staves"},
         {"show columns", StageNeed::Panel, ShowColumns,
          "the list's column titles and widths, and the list's width"},
+        {"show focus", StageNeed::Nothing, ShowFocus,
+         "which control has the keyboard focus, and the default button"},
         {"show prefs", StageNeed::Nothing, ShowPrefs,
          "the two preference files"},
         {"screenshot <text>", StageNeed::Panel, Screenshot,

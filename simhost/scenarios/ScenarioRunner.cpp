@@ -18,6 +18,8 @@ std::string AnswerName(int answer) {
         return "No";
     case IDOK:
         return "OK";
+    case IDCANCEL:
+        return "Cancel";
     default:
         return std::to_string(answer);
     }
@@ -110,7 +112,13 @@ void ScenarioRunner::ReportBoxes(std::string& out) {
         out += "    " + text + "\n    ";
         for (const std::u16string& button : box.buttons)
             out += "[" + Utf16ToUtf8(button) + "] ";
-        out += "-> " + AnswerName(box.answer) + "\n";
+        if (box.key.empty())
+            out += "-> " + AnswerName(box.answer) + "\n";
+        else if (box.closedByKey)
+            out += "-> key " + box.key + ": " + AnswerName(box.answer) + "\n";
+        else
+            out += "-> key " + box.key + " does not close the box; then " + AnswerName(box.answer) +
+                   "\n";
     }
     boxesReported_ = boxes.size();
 }

@@ -19,6 +19,7 @@ std::vector<std::string> LineFollowing(const std::string& form) {
         {"<number>", {"7"}},
         {"<hex>", {"0x11000000"}},
         {"<text>", {"Strings"}},
+        {"<key>", {"Shift+Tab"}},
     };
     std::vector<std::string> words;
     std::istringstream formWords(form);

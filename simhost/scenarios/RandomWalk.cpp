@@ -8,6 +8,10 @@ namespace {
 const char* const kCaptions[] = {"&Switch To",   "&Add Staves", "R&emove Staves",
                                  "^",            "v",           "&Delete Set",
                                  "&Rename",      "&Create Set", "&Close"};
+const char* const kKeys[] = {"Tab",   "Shift+Tab", "Down",  "Up",    "Home",  "End",
+                             "Enter", "Escape",    "Space", "Alt+S", "Alt+C", "Alt+A",
+                             "Alt+E", "Alt+D",     "Alt+R", "C",     "R",     "Y"};
+const char* const kAnswerKeys[] = {"Y", "N", "Enter", "Escape", "Space", "X"};
 const char* const kNames[] = {"Brass", "Holz", "", "  Strings  ", "Streicher \xE2\x80\x93 tutti",
                               "\xE5\xBC\xA6", "Percussion and Timpani of the Second Orchestra",
                               "Woodwinds", "B\xE2\x99\xAD Clarinets"};
@@ -28,9 +32,11 @@ public:
     void Line(const std::string& line) { text_ += line + "\n"; }
     static std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-    void Opening() {
+    void Opening(int dotsPerInch) {
         if (OneIn(4))
             Line("host version 0x10FFFFFF");
+        if (dotsPerInch != 96)
+            Line("display " + std::to_string(dotsPerInch) + " dpi");
         Line("load score sample");
         documents_ = 1;
         if (OneIn(2)) {
@@ -78,6 +84,8 @@ void Walk::Action() {
         {5, [](Walk& w) { w.Line("type " + Quoted(w.AnyOf(kNames))); }},
         {14, [](Walk& w) { w.Line("press " + Quoted(w.AnyOf(kCaptions))); }},
         {6, [](Walk& w) { w.Line(w.OneIn(2) ? "answer Yes" : "answer No"); }},
+        {2, [](Walk& w) { w.Line(std::string("answer by key ") + w.AnyOf(kAnswerKeys)); }},
+        {12, [](Walk& w) { w.Line(std::string("key ") + w.AnyOf(kKeys)); }},
         {12, [](Walk& w) { w.Line("tick " + std::to_string(w.Between(1, 6))); }},
         {3, [](Walk& w) { w.Line("click into the score"); }},
         {3, [](Walk& w) { w.Line("click into the panel"); }},
@@ -111,6 +119,7 @@ void Walk::Action() {
          }},
         {1, [](Walk& w) { w.Line(w.OneIn(2) ? "unload plug-in" : "load plug-in"); }},
         {1, [](Walk& w) { w.Line(w.OneIn(2) ? "show" : "show score"); }},
+        {1, [](Walk& w) { w.Line(w.OneIn(2) ? "show focus" : "show columns"); }},
     };
     int total = 0;
     for (const Choice& choice : kChoices)
@@ -127,10 +136,10 @@ void Walk::Action() {
 
 } // namespace
 
-std::string WriteRandomWalk(uint32_t seed, int actions) {
+std::string WriteRandomWalk(uint32_t seed, int actions, int dotsPerInch) {
     Walk walk(seed);
     walk.Line("# random walk, seed " + std::to_string(seed));
-    walk.Opening();
+    walk.Opening(dotsPerInch);
     for (int i = 0; i < actions; ++i)
         walk.Action();
     return walk.Text();

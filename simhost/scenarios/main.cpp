@@ -4,7 +4,8 @@
 //   VARLUNE [--host-version HEX] [PLUGIN]
 //   VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]
 //   VARLUNE --script-help
-//   VARLUNE --walks SEED COUNT [--actions N] [--minutes M] [--failures FOLDER] [PLUGIN]
+//   VARLUNE --walks SEED COUNT [--actions N] [--display DPI] [--minutes M] [--failures FOLDER]
+//           [PLUGIN]
 //
 // PLUGIN defaults to the plug-in module next to this program, FOLDER to "screenshots" there. With
 // --script the program carries out the scenario in FILE and prints its transcript; the exit code is
@@ -12,7 +13,8 @@
 //
 // --walks runs COUNT random walks of N actions (200 unless given), from seed SEED up, each
 // checked against the host's records, and prints a line for each: its actions, the checks
-// made and its transcript's fingerprint. With --minutes it goes on with new seeds until that
+// made and its transcript's fingerprint; with --display the walks run on a display at that
+// scale (96 unless given). With --minutes it goes on with new seeds until that
 // time is spent. A walk that fails is shrunk, and the shortest scenario found saved in
 // FOLDER (the program's folder unless given); the exit code is then 1.
 
@@ -44,8 +46,8 @@ int Usage() {
     std::fprintf(stderr, "usage: VARLUNE [--host-version HEX] [PLUGIN]\n"
                          "       VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]\n"
                          "       VARLUNE --script-help\n"
-                         "       VARLUNE --walks SEED COUNT [--actions N] [--minutes M]"
-                         " [--failures FOLDER] [PLUGIN]\n");
+                         "       VARLUNE --walks SEED COUNT [--actions N] [--display DPI]"
+                         " [--minutes M] [--failures FOLDER] [PLUGIN]\n");
     return 2;
 }
 
@@ -54,6 +56,7 @@ struct WalkPlan {
     long count = 0;
     int actions = 200;
     double minutes = 0;
+    int dotsPerInch = 96;
     std::string failures;
 };
 
@@ -77,7 +80,7 @@ int RunWalks(const std::string& pluginPath, const WalkPlan& plan) {
     size_t walks = 0, actions = 0, comparisons = 0, failed = 0;
     for (uint32_t seed = plan.firstSeed;
          static_cast<long>(walks) < plan.count || (plan.minutes > 0 && timeLeft()); ++seed) {
-        const Scenario walk = ScenarioOfText(WriteRandomWalk(seed, plan.actions));
+        const Scenario walk = ScenarioOfText(WriteRandomWalk(seed, plan.actions, plan.dotsPerInch));
         const WalkOutcome outcome = RunCheckedScenario(pluginPath, walk);
         ++walks;
         actions += outcome.actions;
@@ -117,6 +120,8 @@ int main(int argc, char** argv) {
             walks.count = std::strtol(argv[++i], nullptr, 10);
         } else if (std::strcmp(argv[i], "--actions") == 0 && i + 1 < argc)
             walks.actions = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--display") == 0 && i + 1 < argc)
+            walks.dotsPerInch = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--minutes") == 0 && i + 1 < argc)
             walks.minutes = std::atof(argv[++i]);
         else if (std::strcmp(argv[i], "--failures") == 0 && i + 1 < argc)

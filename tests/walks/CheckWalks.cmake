@@ -2,12 +2,25 @@
 # host's records, and compares every walk's line (its actions, checks and transcript
 # fingerprint) with the one checked in: the same walk must give the same transcript on every
 # build. Called by ctest as
-#   cmake -DRUNNER="prog;args" -DSEED=n -DCOUNT=n -DEXPECTED=file -DOUTPUT=dir -P CheckWalks.cmake
-# A failing walk is shrunk and saved in OUTPUT; the output names it.
+#   cmake -DRUNNER="prog;args" -DSEED=n -DCOUNT=n -DDPI=n -DEXPECTED=file -DOUTPUT=dir
+#         [-DDISPLAY_PREFIX=display-prefix.sh] -P CheckWalks.cmake
+# The walks run on a display at DPI dots per inch; under Wine, in a prefix at that scale. A
+# failing walk is shrunk and saved in OUTPUT; the output names it.
 cmake_policy(SET CMP0057 NEW)
 separate_arguments(RUNNER_ARGS UNIX_COMMAND "${RUNNER}")
 file(MAKE_DIRECTORY ${OUTPUT})
-execute_process(COMMAND ${RUNNER_ARGS} --walks ${SEED} ${COUNT} --failures ${OUTPUT}
+if(DISPLAY_PREFIX)
+  file(WRITE ${OUTPUT}/display.scenario "display ${DPI} dpi\n")
+  list(GET RUNNER_ARGS 0 wine)
+  execute_process(COMMAND sh ${DISPLAY_PREFIX} ${wine} ${OUTPUT}/display.scenario
+                  OUTPUT_VARIABLE prefix OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE made)
+  if(NOT made EQUAL 0)
+    message(FATAL_ERROR "no Wine prefix for a display at ${DPI} dpi")
+  endif()
+  set(ENV{WINEPREFIX} "${prefix}")
+endif()
+execute_process(COMMAND ${RUNNER_ARGS} --walks ${SEED} ${COUNT} --display ${DPI}
+                        --failures ${OUTPUT}
                 OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE result)
 string(REPLACE "\r" "" output "${output}")
 file(WRITE ${OUTPUT}/walks.txt "${output}")

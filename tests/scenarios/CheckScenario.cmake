@@ -5,15 +5,8 @@
 # Under Wine (RUNNER starts with Wine's loader) add -DDISPLAY_PREFIX=display-prefix.sh: a
 # scenario that sets the display's scale then runs in a prefix at that scale.
 separate_arguments(RUNNER_ARGS UNIX_COMMAND "${RUNNER}")
-if(DISPLAY_PREFIX)
-  list(GET RUNNER_ARGS 0 wine)
-  execute_process(COMMAND sh ${DISPLAY_PREFIX} ${wine} ${SCENARIO}
-                  OUTPUT_VARIABLE prefix OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE made)
-  if(NOT made EQUAL 0)
-    message(FATAL_ERROR "no Wine prefix for the display of ${SCENARIO}")
-  endif()
-  set(ENV{WINEPREFIX} "${prefix}")
-endif()
+set(nk_display_scenario ${SCENARIO})
+include(${CMAKE_CURRENT_LIST_DIR}/../windows/UseDisplayPrefix.cmake)
 execute_process(COMMAND ${RUNNER_ARGS} --script ${SCENARIO}
                 OUTPUT_VARIABLE transcript ERROR_VARIABLE errors RESULT_VARIABLE result)
 # Under Wine the program's text-mode output ends its lines with CR LF.

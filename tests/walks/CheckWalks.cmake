@@ -9,16 +9,9 @@
 cmake_policy(SET CMP0057 NEW)
 separate_arguments(RUNNER_ARGS UNIX_COMMAND "${RUNNER}")
 file(MAKE_DIRECTORY ${OUTPUT})
-if(DISPLAY_PREFIX)
-  file(WRITE ${OUTPUT}/display.scenario "display ${DPI} dpi\n")
-  list(GET RUNNER_ARGS 0 wine)
-  execute_process(COMMAND sh ${DISPLAY_PREFIX} ${wine} ${OUTPUT}/display.scenario
-                  OUTPUT_VARIABLE prefix OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE made)
-  if(NOT made EQUAL 0)
-    message(FATAL_ERROR "no Wine prefix for a display at ${DPI} dpi")
-  endif()
-  set(ENV{WINEPREFIX} "${prefix}")
-endif()
+set(nk_display_scenario ${OUTPUT}/display.scenario)
+file(WRITE ${nk_display_scenario} "display ${DPI} dpi\n")
+include(${CMAKE_CURRENT_LIST_DIR}/../windows/UseDisplayPrefix.cmake)
 execute_process(COMMAND ${RUNNER_ARGS} --walks ${SEED} ${COUNT} --display ${DPI}
                         --failures ${OUTPUT}
                 OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE result)

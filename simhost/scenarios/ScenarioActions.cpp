@@ -95,7 +95,12 @@ bool SelectNothing(ScenarioStage& stage, const ActionArguments&, std::string&) {
     return true;
 }
 
-bool OpenPanel(ScenarioStage& stage, const ActionArguments&, std::string&) {
+// The command is on the host's menu, which a modal dialog of the host puts out of reach.
+bool OpenPanel(ScenarioStage& stage, const ActionArguments&, std::string& out) {
+    if (!IsWindowEnabled(stage.Desktop().MainWindow())) {
+        out += "  (the host's window is disabled: its menu cannot be reached)\n";
+        return true;
+    }
     stage.Plugin()->Invoke(stage.Desktop().MainWindow());
     return true;
 }

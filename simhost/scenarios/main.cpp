@@ -2,21 +2,25 @@
 // host does and prints what a user of the host would see of it.
 //
 //   VARLUNE [--host-version HEX] [PLUGIN]
-//   VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]
+//   VARLUNE --script FILE [--screenshots FOLDER] [--checked] [PLUGIN]
 //   VARLUNE --script-help
 //   VARLUNE --walks SEED COUNT [--actions N] [--display DPI] [--minutes M] [--failures FOLDER]
-//           [PLUGIN]
+//           [--keep FOLDER] [PLUGIN]
 //
 // PLUGIN defaults to the plug-in module next to this program, FOLDER to "screenshots" there. With
 // --script the program carries out the scenario in FILE and prints its transcript; the exit code is
 // 1 when an action could not be carried out. --script-help lists the actions a scenario can name.
+// --checked runs the scenario as a random walk runs: what the stage does not offer is noted
+// and passed over, and every step is checked against the host's records (a shrunk walk
+// replays so).
 //
 // --walks runs COUNT random walks of N actions (200 unless given), from seed SEED up, each
 // checked against the host's records, and prints a line for each: its actions, the checks
 // made and its transcript's fingerprint; with --display the walks run on a display at that
 // scale (96 unless given). With --minutes it goes on with new seeds until that
 // time is spent. A walk that fails is shrunk, and the shortest scenario found saved in
-// FOLDER (the program's folder unless given); the exit code is then 1.
+// FOLDER (the program's folder unless given); the exit code is then 1. With --keep every walk
+// and its transcript are written into that folder, to compare the platforms' transcripts.
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,10 +48,10 @@ std::string ProgramFolder(const char* programPath) {
 
 int Usage() {
     std::fprintf(stderr, "usage: VARLUNE [--host-version HEX] [PLUGIN]\n"
-                         "       VARLUNE --script FILE [--screenshots FOLDER] [PLUGIN]\n"
+                         "       VARLUNE --script FILE [--screenshots FOLDER] [--checked] [PLUGIN]\n"
                          "       VARLUNE --script-help\n"
                          "       VARLUNE --walks SEED COUNT [--actions N] [--display DPI]"
-                         " [--minutes M] [--failures FOLDER] [PLUGIN]\n");
+                         " [--minutes M] [--failures FOLDER] [--keep FOLDER] [PLUGIN]\n");
     return 2;
 }
 
@@ -58,6 +62,7 @@ struct WalkPlan {
     double minutes = 0;
     int dotsPerInch = 96;
     std::string failures;
+    std::string kept; // where every walk and its transcript are kept; "" for nowhere
 };
 
 // Saves the shortest failing scenario found for the walk; answers its path.
@@ -80,8 +85,14 @@ int RunWalks(const std::string& pluginPath, const WalkPlan& plan) {
     size_t walks = 0, actions = 0, comparisons = 0, failed = 0;
     for (uint32_t seed = plan.firstSeed;
          static_cast<long>(walks) < plan.count || (plan.minutes > 0 && timeLeft()); ++seed) {
-        const Scenario walk = ScenarioOfText(WriteRandomWalk(seed, plan.actions, plan.dotsPerInch));
+        const std::string text = WriteRandomWalk(seed, plan.actions, plan.dotsPerInch);
+        const Scenario walk = ScenarioOfText(text);
         const WalkOutcome outcome = RunCheckedScenario(pluginPath, walk);
+        if (!plan.kept.empty()) {
+            const std::string name = plan.kept + "walk-" + std::to_string(seed);
+            std::ofstream(name + ".scenario") << text;
+            std::ofstream(name + ".txt") << outcome.transcript;
+        }
         ++walks;
         actions += outcome.actions;
         comparisons += outcome.comparisons;
@@ -109,6 +120,7 @@ int main(int argc, char** argv) {
     // Pictures stay in the build tree, next to the program, unless a folder is named.
     std::string script, screenshots = programFolder + "screenshots";
     WalkPlan walks;
+    bool checked = false;
     walks.failures = programFolder;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--host-version") == 0 && i + 1 < argc)
@@ -126,6 +138,10 @@ int main(int argc, char** argv) {
             walks.minutes = std::atof(argv[++i]);
         else if (std::strcmp(argv[i], "--failures") == 0 && i + 1 < argc)
             walks.failures = std::string(argv[++i]) + "/";
+        else if (std::strcmp(argv[i], "--keep") == 0 && i + 1 < argc)
+            walks.kept = std::string(argv[++i]) + "/";
+        else if (std::strcmp(argv[i], "--checked") == 0)
+            checked = true;
         else if (std::strcmp(argv[i], "--script-help") == 0) {
             std::fputs(ScenarioActionHelp().c_str(), stdout);
             return 0;
@@ -139,6 +155,11 @@ int main(int argc, char** argv) {
 
     if (walks.count > 0 || walks.minutes > 0)
         return RunWalks(pluginPath, walks);
+    if (!script.empty() && checked) {
+        const WalkOutcome outcome = RunCheckedScenario(pluginPath, ReadScenario(script));
+        std::fputs(outcome.transcript.c_str(), stdout);
+        return outcome.passed ? 0 : 1;
+    }
     if (!script.empty()) {
         ScenarioRunner runner(pluginPath, screenshots);
         std::string transcript;

@@ -5,9 +5,10 @@
 if(DISPLAY_PREFIX)
   list(GET RUNNER_ARGS 0 wine)
   execute_process(COMMAND sh ${DISPLAY_PREFIX} ${wine} ${nk_display_scenario}
-                  OUTPUT_VARIABLE prefix OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE made)
+                  OUTPUT_VARIABLE prefix OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE made
+                  ERROR_VARIABLE why)
   if(NOT made EQUAL 0)
-    message(FATAL_ERROR "no Wine prefix for the display of ${nk_display_scenario}")
+    message(FATAL_ERROR "no Wine prefix for the display of ${nk_display_scenario}: ${why}")
   endif()
   set(ENV{WINEPREFIX} "${prefix}")
 endif()

@@ -17,17 +17,28 @@ if [ -z "$dpi" ] || [ "$dpi" = 96 ]; then
     exit 0
 fi
 prefix="$WINEPREFIX-dpi$dpi"
-if [ ! -f "$prefix/system.reg" ]; then
-    rm -rf "$prefix.new"
-    cp -a "$WINEPREFIX" "$prefix.new"
-    for key in 'HKCU\Control Panel\Desktop' \
-               'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
-        WINEPREFIX="$prefix.new" "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f \
-            >/dev/null 2>&1
-    done
-    # The registry reaches its files when the server ends.
-    WINEPREFIX="$prefix.new" wineserver -w
-    rm -rf "$prefix"
-    mv "$prefix.new" "$prefix"
-fi
+# The copy with its scale, made beside the prefix and then put in its place.
+make_prefix() {
+    rm -rf "$prefix.new" &&
+        cp -a "$WINEPREFIX" "$prefix.new" 2>/dev/null &&
+        WINEPREFIX="$prefix.new" "$wine" reg add 'HKCU\Control Panel\Desktop' \
+            /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 &&
+        WINEPREFIX="$prefix.new" "$wine" reg add \
+            'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+            /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 &&
+        # The registry reaches its files when the server ends.
+        WINEPREFIX="$prefix.new" wineserver -w &&
+        rm -rf "$prefix" &&
+        mv "$prefix.new" "$prefix"
+}
+
+# The base prefix's server may be saving its registry (a file written and renamed) while it
+# is copied, and cp then fails on a file that vanished: such a copy is made again.
+tries=1
+while [ ! -f "$prefix/system.reg" ]; do
+    make_prefix && break
+    [ "$tries" -lt 4 ] || { echo "cannot make $prefix from $WINEPREFIX" >&2; exit 1; }
+    tries=$((tries + 1))
+    sleep 2
+done
 printf '%s\n' "$prefix"

@@ -91,9 +91,11 @@ INT_PTR Notify(FuzzedDataProvider& input, HWND dialog, NKStaffSetPanelWindow* pa
         input.ConsumeIntegralInRange<int>(0, 15) == 0 ? 0 : reinterpret_cast<LPARAM>(&note);
     const INT_PTR result =
         DialogCallback(dialog, WM_NOTIFY, static_cast<WPARAM>(id), pointer, panel);
-    // A display request is answered with text that stays readable, to its terminator, after
-    // the call: AddressSanitizer checks every unit read here.
-    if (pointer != 0 && code == LVN_GETDISPINFOW && (note.displayW.item.mask & LVIF_TEXT)) {
+    // A display request from one of the panel's controls is answered with text that stays
+    // readable, to its terminator, after the call: AddressSanitizer checks every unit read
+    // here. One from an id the panel has no control for is not the panel's to answer.
+    if (pointer != 0 && code == LVN_GETDISPINFOW && (note.displayW.item.mask & LVIF_TEXT) &&
+        panel->FindControl(id) != nullptr) {
         const WCHAR* text = note.displayW.item.pszText;
         Check(text != nullptr);
         while (*text != 0)

@@ -91,6 +91,10 @@ public:
     // Writes what the screen shows of the window's outer rectangle as a 24-bit PNG file.
     // Only Windows has a screen; natively this returns false.
     bool SaveScreenshot(HWND window, const std::string& pngPath) const;
+    // The next box clicked (not one answered by key) is saved as that PNG file once it has
+    // painted, and only then answered; SaveScreenshot's rule holds. A second call before
+    // that box comes replaces the file name.
+    void PhotographNextBox(const std::string& pngPath) { nextBoxPicture_ = pngPath; }
 
 private:
     // What differs between the platforms: how boxes are caught, how beeps are seen.
@@ -117,5 +121,6 @@ private:
     HWND modalDialog_ = nullptr;
     std::deque<QueuedAnswer> answers_;
     std::vector<BoxSeen> boxesSeen_;
+    std::string nextBoxPicture_;
     std::unique_ptr<PlatformParts, PlatformPartsDeleter> platform_;
 };

@@ -1,6 +1,7 @@
 // The desktop on Windows: real message boxes, closed by a click the host posts, and beeps
 // seen through the import address table of the code that beeps.
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "simhost/desktop/HostDesktop.h"
@@ -26,6 +27,16 @@ constexpr UINT kKeyPressDelay = 10;
 constexpr UINT kKeyCheckDelay = 100;
 // The key for the box being answered; there is one box at a time.
 UserInput::KeyStroke keyForBox;
+// The timer that photographs a box and then clicks its answer: it fires once the box has
+// painted, as WM_TIMER comes after WM_PAINT.
+constexpr UINT_PTR kPictureTimer = 0x4B46;
+constexpr UINT kPictureDelay = 10;
+// The picture's file and the click that follows it, for the box being photographed.
+std::string pictureOfBox;
+struct {
+    int id;
+    HWND button;
+} clickAfterPicture;
 
 std::u16string TextOf(HWND window) {
     std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
@@ -98,10 +109,28 @@ struct HostDesktop::PlatformParts {
                 button = buttons.front();
                 answer = GetDlgCtrlID(button);
             }
+            if (!desktop->nextBoxPicture_.empty()) {
+                pictureOfBox.swap(desktop->nextBoxPicture_);
+                desktop->nextBoxPicture_.clear();
+                clickAfterPicture = {answer, button};
+                SetTimer(box, kPictureTimer, kPictureDelay, &PhotographThenClick);
+                return CallNextHookEx(nullptr, code, wParam, lParam);
+            }
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                          reinterpret_cast<LPARAM>(button));
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static void CALLBACK PhotographThenClick(HWND box, UINT, UINT_PTR, DWORD) {
+        KillTimer(box, kPictureTimer);
+        HostDesktop* desktop = HostDesktop::Current();
+        // Said on the error stream only, as for the panel's pictures: a transcript must not
+        // depend on the platform.
+        if (desktop && desktop->SaveScreenshot(box, pictureOfBox))
+            std::fprintf(stderr, "screenshot saved: %s\n", pictureOfBox.c_str());
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(clickAfterPicture.id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(clickAfterPicture.button));
     }
 
     // The box's answer to a key is the command that closes it. Its own procedure is wrapped

@@ -336,13 +336,23 @@ bool ShowPrefs(ScenarioStage& stage, const ActionArguments&, std::string& out) {
     return true;
 }
 
-bool Screenshot(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
-    // Said on the error stream only: a transcript must not depend on the platform.
+// The file of the picture named in the scenario, in a folder made if need be.
+std::string PictureFile(ScenarioStage& stage, const std::string& name) {
     std::error_code ignored; // a folder that cannot be made shows as a failed save
     std::filesystem::create_directories(stage.ScreenshotFolder(), ignored);
-    const std::string path = stage.ScreenshotFolder() + "/" + arguments.texts[0] + ".png";
+    return stage.ScreenshotFolder() + "/" + name + ".png";
+}
+
+bool Screenshot(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    // Said on the error stream only: a transcript must not depend on the platform.
+    const std::string path = PictureFile(stage, arguments.texts[0]);
     if (stage.Desktop().SaveScreenshot(stage.Panel(), path))
         std::fprintf(stderr, "screenshot saved: %s\n", path.c_str());
+    return true;
+}
+
+bool ScreenshotNextBox(ScenarioStage& stage, const ActionArguments& arguments, std::string&) {
+    stage.Desktop().PhotographNextBox(PictureFile(stage, arguments.texts[0]));
     return true;
 }
 
@@ -439,6 +449,8 @@ std::vector<ScenarioAction> MakeScenarioActions() {
          "the two preference files"},
         {"screenshot <text>", StageNeed::Panel, Screenshot,
          "saves the panel's picture as <text>.png (under Windows only)"},
+        {"screenshot next message box <text>", StageNeed::Nothing, ScreenshotNextBox,
+         "saves the next clicked box's picture as <text>.png (under Windows only)"},
     };
     // clang-format on
 }

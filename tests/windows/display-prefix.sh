@@ -41,4 +41,6 @@ while [ ! -f "$prefix/system.reg" ]; do
     tries=$((tries + 1))
     sleep 2
 done
+# A copy made before the base prefix had Wine's fonts gets them here.
+sh "$(dirname "$0")/prefix-fonts.sh" "$prefix" || true
 printf '%s\n' "$prefix"

@@ -26,7 +26,8 @@ command -v xdotool >/dev/null || { echo "xdotool is not installed"; exit 1; }
 mkdir -p "$work"
 journal="$work/try-journal.txt"
 record="$work/try-record.txt"
-rm -f "$journal" "$record"
+rm -f "$record"
+: >"$journal"
 # Wine's own desktop window: the host's windows inside it have Wine's frames, and the screen
 # coordinates the host states are coordinates in that window.
 desktopName="varlune-try-$$"

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "simhost/desktop/PluginDialogs.h"
 #include "simhost/documents/UtfConversion.h"
 #include "simhost/documents/ViewCommands.h"
 
@@ -13,6 +14,11 @@ constexpr int kStaffListId = 100;
 // by host calls, and a person's clicks in the panel reach the host that way.
 constexpr UINT_PTR kJournalTimer = 0x5354;
 constexpr UINT kJournalPeriod = 200;
+// Windows keeps owned windows above their owner. Wine's desktop, when a click activates this
+// window, puts it above the plug-in's dialogs after the activation's own messages, so the
+// dialogs are raised again a little later.
+constexpr UINT_PTR kRaiseDialogsTimer = 0x5355;
+constexpr UINT kRaiseDialogsDelay = 150;
 
 // The staff list stands at the right of the client area, beside the place where the panel
 // opens, and holds 24 rows without scrolling.
@@ -74,10 +80,21 @@ LRESULT CALLBACK ScoreWindow::Procedure(HWND window, UINT message, WPARAM wParam
         FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
         return 1;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE)
+            SetTimer(window, kRaiseDialogsTimer, kRaiseDialogsDelay, nullptr);
+        break;
     case WM_INITMENUPOPUP:
         self->menus_.Refresh();
         return 0;
     case WM_TIMER:
+        if (wParam == kRaiseDialogsTimer) {
+            KillTimer(window, kRaiseDialogsTimer);
+            for (HWND dialog : PluginDialogs::Open())
+                SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return 0;
+        }
         if (wParam == kJournalTimer) {
             self->Report();
             return 0;

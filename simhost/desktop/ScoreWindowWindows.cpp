@@ -21,7 +21,7 @@ constexpr UINT_PTR kRaiseDialogsTimer = 0x5355;
 constexpr UINT kRaiseDialogsDelay = 150;
 
 // The staff list stands at the right of the client area, beside the place where the panel
-// opens, and holds 24 rows without scrolling.
+// opens, and shows 24 rows before it scrolls.
 constexpr RECT kStaffListPlace = {556, 8, 780, 8 + 24 * StaffPicker::kRowHeight + 4};
 constexpr RECT kHelpPlace = {12, 360, 540, 440};
 constexpr RECT kStatusPlace = {12, 450, 540, 490};
@@ -51,7 +51,6 @@ ScoreWindow::ScoreWindow(HostDesktop& desktop, SimHost& host, PluginModule& plug
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
     if (SimDocument* document = host_.CurrentDocument())
         staves_.Show(*document, host_.Version());
-    SetWindowTextW(window_, L"Varlune");
     DrawMenuBar(window_);
     const POINT first = staves_.FirstRowCentre();
     std::printf("staff list: staff 1 at %ld, %ld on the screen, each next staff %d pixels lower\n",
@@ -63,6 +62,7 @@ ScoreWindow::ScoreWindow(HostDesktop& desktop, SimHost& host, PluginModule& plug
 
 ScoreWindow::~ScoreWindow() {
     KillTimer(window_, kJournalTimer);
+    KillTimer(window_, kRaiseDialogsTimer);
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(desktopProcedure_));
     RemovePropW(window_, kOwnerProperty);
 }

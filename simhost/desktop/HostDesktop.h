@@ -68,6 +68,11 @@ public:
     // taken from the queue: the panel's timer ticks only when a caller sends WM_TIMER.
     void PumpMessages();
 
+    // From now on a person answers the boxes: each is still recorded in BoxesSeen, with
+    // answer 0, but left open for the person (on Windows; natively the substitute's boxes have
+    // no one else to answer them, and the host goes on answering).
+    void LeaveBoxesToTheUser() { boxesLeftToUser_ = true; }
+
     // Queues answers (IDYES or IDNO) for the next boxes with more than one button, in order.
     // Such a box that finds the queue empty, or takes an answer other than these two, is
     // answered IDNO.
@@ -119,6 +124,7 @@ private:
 
     HWND mainWindow_ = nullptr;
     HWND modalDialog_ = nullptr;
+    bool boxesLeftToUser_ = false;
     std::deque<QueuedAnswer> answers_;
     std::vector<BoxSeen> boxesSeen_;
     std::string nextBoxPicture_;

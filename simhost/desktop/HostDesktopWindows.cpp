@@ -97,6 +97,10 @@ struct HostDesktop::PlatformParts {
             std::vector<HWND> buttons = ButtonsOf(box);
             for (HWND button : buttons)
                 seen.buttons.push_back(TextOf(button));
+            if (desktop->boxesLeftToUser_) {
+                desktop->boxesSeen_.push_back(std::move(seen));
+                return CallNextHookEx(nullptr, code, wParam, lParam);
+            }
             const QueuedAnswer queued = desktop->TakeBox(std::move(seen));
             if (!queued.keyName.empty()) {
                 keyForBox = queued.key;

@@ -74,6 +74,14 @@ ScoreContents ReadScoreContents(const SimDocument& document, uint32_t hostVersio
     return contents;
 }
 
+std::vector<std::string> ScoreStaffNames(const SimDocument& document, uint32_t hostVersion) {
+    std::vector<std::string> names;
+    if (const RecordStore* score = document.FindPartRecords(0))
+        for (const ListEntry& entry : ReadStaffList(*score, 0))
+            names.push_back(StaffText(document, hostVersion, entry.staff));
+    return names;
+}
+
 std::vector<std::vector<std::string>> PanelRowsOf(const ScoreContents& contents) {
     std::vector<std::vector<std::string>> rows{
         {"-", "All Staves", std::to_string(contents.staves), "", ""}};

@@ -27,6 +27,9 @@ struct ScoreContents {
 
 ScoreContents ReadScoreContents(const SimDocument& document, uint32_t hostVersion);
 
+// The names of the score's staves in score order (slot 1 first), as a set's staves are named.
+std::vector<std::string> ScoreStaffNames(const SimDocument& document, uint32_t hostVersion);
+
 // The cells of the panel's nine rows ("#", "Name", "Staves", "Top", "Bottom") that these
 // contents call for, with the list's texts for a slot without a set ("-") and a set without
 // a name ("(No Name)").

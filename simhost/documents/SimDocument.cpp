@@ -3,6 +3,12 @@
 #include "simhost/documents/RecordFields.h"
 #include "simhost/documents/RecordTag.h"
 
+namespace {
+// Fields of a region record: where the selection starts, then where it ends.
+constexpr size_t kRegionFirstSlot = 2, kRegionFirstMeasure = 4;
+constexpr size_t kRegionLastSlot = 12, kRegionLastMeasure = 14;
+} // namespace
+
 SimDocument::SimDocument(int16_t id, std::string title) : id_(id), title_(std::move(title)) {
     parts_[0]; // the score itself
 }
@@ -95,12 +101,12 @@ Bytes RegionRecord(uint16_t list, int16_t firstSlot, int16_t lastSlot, int16_t f
                    int16_t lastMeasure, int32_t lastPosition) {
     Bytes region(20, 0);
     WriteLittleEndian16(region, 0, list);
-    WriteLittleEndian16(region, 2, static_cast<uint16_t>(firstSlot));
-    WriteLittleEndian16(region, 4, static_cast<uint16_t>(firstMeasure));
+    WriteLittleEndian16(region, kRegionFirstSlot, static_cast<uint16_t>(firstSlot));
+    WriteLittleEndian16(region, kRegionFirstMeasure, static_cast<uint16_t>(firstMeasure));
     WriteLittleEndian32(region, 6, 0);
     WriteLittleEndian16(region, 10, list);
-    WriteLittleEndian16(region, 12, static_cast<uint16_t>(lastSlot));
-    WriteLittleEndian16(region, 14, static_cast<uint16_t>(lastMeasure));
+    WriteLittleEndian16(region, kRegionLastSlot, static_cast<uint16_t>(lastSlot));
+    WriteLittleEndian16(region, kRegionLastMeasure, static_cast<uint16_t>(lastMeasure));
     WriteLittleEndian32(region, 16, lastPosition);
     return region;
 }
@@ -117,4 +123,12 @@ void SimDocument::SelectSlots(int16_t firstSlot, int16_t lastSlot, int16_t first
 void SimDocument::ClearSelection() {
     selection_.assign(20, 0);
     redraw_.assign(20, 0);
+}
+
+std::optional<std::pair<int16_t, int16_t>> SimDocument::SelectedSlots() const {
+    if (ReadLittleEndian16(selection_, kRegionFirstMeasure) == 0 &&
+        ReadLittleEndian16(selection_, kRegionLastMeasure) == 0)
+        return std::nullopt;
+    return std::make_pair(static_cast<int16_t>(ReadLittleEndian16(selection_, kRegionFirstSlot)),
+                          static_cast<int16_t>(ReadLittleEndian16(selection_, kRegionLastSlot)));
 }

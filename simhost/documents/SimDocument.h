@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "simhost/documents/RecordStore.h"
@@ -62,6 +63,8 @@ public:
     void SelectSlots(int16_t firstSlot, int16_t lastSlot, int16_t firstMeasure = 1,
                      int16_t lastMeasure = 4, uint16_t staffList = 0);
     void ClearSelection();
+    // The first and last selected slot, or nothing when nothing is selected.
+    std::optional<std::pair<int16_t, int16_t>> SelectedSlots() const;
     const std::vector<unsigned char>& SelectionRecord() const { return selection_; }
     // The second region record the host delivers: the selected staves over whole measures.
     const std::vector<unsigned char>& RedrawRecord() const { return redraw_; }

@@ -231,16 +231,7 @@ void WINAPI Host_NX_CancelVarluneEdit(uint32_t apiVersion) {
 }
 
 int32_t WINAPI Host_NX_ExecuteMenuItem(int32_t command, uint32_t apiVersion) {
-    // 10611 shows all staves, 10612 to 10619 staff set 1 to 8; the host takes every other
-    // command too, without an effect the simulation shows.
-    auto execute = [=](SimHost& host) -> int32_t {
-        SimDocument* document = host.CurrentDocument();
-        if (!document)
-            return 0;
-        if (command >= 10611 && command <= 10619)
-            document->SetViewedSet(command - 10611);
-        return 1;
-    };
+    auto execute = [=](SimHost& host) -> int32_t { return host.ExecuteCommand(command); };
     return Serve("NX_ExecuteMenuItem", execute, command, apiVersion);
 }
 

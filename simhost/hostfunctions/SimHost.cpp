@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "simhost/desktop/PreferenceFolder.h"
+#include "simhost/documents/ViewCommands.h"
 
 namespace {
 SimHost* currentHost = nullptr;
@@ -69,6 +70,22 @@ SimDocument* SimHost::FindDocument(int16_t id) {
         if (document->Id() == id)
             return document.get();
     return nullptr;
+}
+
+std::vector<SimDocument*> SimHost::Documents() const {
+    std::vector<SimDocument*> open;
+    for (const auto& document : documents_)
+        open.push_back(document.get());
+    return open;
+}
+
+bool SimHost::ExecuteCommand(int32_t command) {
+    SimDocument* document = CurrentDocument();
+    if (!document)
+        return false;
+    if (IsViewCommand(command))
+        document->SetViewedSet(command - kShowAllStavesCommand);
+    return true;
 }
 
 SimDocument* SimHost::CurrentDocument() {

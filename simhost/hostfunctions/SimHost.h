@@ -46,6 +46,8 @@ public:
     SimDocument& AddDocument(const std::string& title);
     SimDocument* CurrentDocument();
     SimDocument* FindDocument(int16_t id);
+    // Every open document, in the order they were added; the host owns them.
+    std::vector<SimDocument*> Documents() const;
     bool SwitchToDocument(int16_t id);
     // The document whose edit is open, or null.
     SimDocument* EditingDocument();
@@ -82,6 +84,11 @@ public:
     // functions without a result are not affected.
     void ScriptResult(const std::string& function, int32_t result);
     std::optional<int32_t> ScriptedResult(const std::string& function) const;
+
+    // Carries out one of the host's menu commands on the current document, as its menus or
+    // NX_ExecuteMenuItem ask: the view commands change what the score shows, every other
+    // command is taken without an effect the simulation shows. False without a document.
+    bool ExecuteCommand(int32_t command);
 
     // Answers the slot questions about staff lists.
     StaffSlots& Slots() { return slots_; }

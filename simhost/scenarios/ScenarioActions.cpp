@@ -8,11 +8,11 @@
 #include "simhost/desktop/HostDesktop.h"
 #include "simhost/desktop/PanelFacts.h"
 #include "simhost/desktop/PanelView.h"
+#include "simhost/desktop/ScoreReport.h"
 #include "simhost/desktop/UserInput.h"
 #include "simhost/documents/HostEdits.h"
 #include "simhost/documents/SampleScore.h"
 #include "simhost/documents/ScenarioScores.h"
-#include "simhost/documents/ScoreContents.h"
 #include "simhost/documents/SimDocument.h"
 #include "simhost/documents/UtfConversion.h"
 #include "simhost/hostfunctions/PluginModule.h"
@@ -293,22 +293,8 @@ bool Show(ScenarioStage& stage, const ActionArguments&, std::string& out) {
     return true;
 }
 
-// What the host's records hold, in the list's columns, then each stored set's staves.
 bool ShowScore(ScenarioStage& stage, const ActionArguments&, std::string& out) {
-    const ScoreContents contents = ReadScoreContents(*stage.Document(), stage.HostVersion());
-    out += "  the score's records hold " + std::to_string(contents.staves) + " staves\n";
-    out += ListTable(PanelRowsOf(contents), "  ");
-    for (size_t slot = 0; slot < contents.sets.size(); ++slot) {
-        const StaffSetContents& set = contents.sets[slot];
-        std::string line = "  set " + std::to_string(slot + 1) + ": ";
-        for (size_t i = 0; i < set.staves.size(); ++i)
-            line += (i ? ", " : "") + set.staves[i];
-        if (set.staves.empty())
-            line += "not stored";
-        if (set.staves.empty() && set.name)
-            line += ", its name \"" + *set.name + "\" kept";
-        out += line + "\n";
-    }
+    out += DescribeScoreRecords(*stage.Document(), stage.HostVersion(), "  ");
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "simhost/desktop/HostDesktop.h"
+#include "simhost/desktop/ScoreReport.h"
 #include "simhost/documents/SimDocument.h"
 #include "simhost/documents/UtfConversion.h"
 #include "simhost/hostfunctions/SimHost.h"
@@ -23,13 +24,6 @@ std::string AnswerName(int answer) {
     default:
         return std::to_string(answer);
     }
-}
-
-std::string Joined(const std::vector<std::string>& items) {
-    std::string out;
-    for (const std::string& item : items)
-        out += (out.empty() ? "" : ", ") + item;
-    return out.empty() ? "(empty)" : out;
 }
 
 } // namespace
@@ -143,11 +137,11 @@ void ScenarioRunner::ReportStep(std::string& out) {
     callsReported_ = calls.size();
     SimDocument* document = stage_.Document();
     if (!commands.empty())
-        out +=
-            "  host commands " + Joined(commands) + "; the score shows " + stage_.ViewName() + "\n";
+        out += "  host commands " + JoinedOrEmpty(commands) + "; the score shows " +
+               stage_.ViewName() + "\n";
     if (redrawn)
         out += "  the host redraws the music\n";
-    std::string undo = document ? Joined(document->UndoHistory()) : "";
+    std::string undo = document ? JoinedOrEmpty(document->UndoHistory()) : "";
     if (undo != undoReported_ && document)
         out += "  undo history: " + undo + "\n";
     undoReported_ = undo;

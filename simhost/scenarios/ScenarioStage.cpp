@@ -5,6 +5,7 @@
 
 #include "simhost/desktop/HostDesktop.h"
 #include "simhost/desktop/PluginDialogs.h"
+#include "simhost/desktop/ScoreReport.h"
 #include "simhost/documents/SimDocument.h"
 #include "simhost/hostfunctions/PluginModule.h"
 #include "simhost/hostfunctions/SimHost.h"
@@ -36,8 +37,7 @@ HWND ScenarioStage::Panel() const {
 }
 
 std::string ScenarioStage::ViewName() {
-    const int set = Document() ? Document()->ViewedSet() : 0;
-    return set == 0 ? "all staves" : "staff set " + std::to_string(set);
+    return Document() ? ::ViewName(*Document()) : "all staves";
 }
 
 std::string ScenarioStage::PreferenceFile(const char* name) const {

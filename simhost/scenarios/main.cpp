@@ -4,6 +4,7 @@
 //   VARLUNE [--host-version HEX] [PLUGIN]
 //   VARLUNE --script FILE [--screenshots FOLDER] [--checked] [PLUGIN]
 //   VARLUNE --script-help
+//   VARLUNE --try [--record FILE] [PLUGIN]
 //   VARLUNE --walks SEED COUNT [--actions N] [--display DPI] [--minutes M] [--failures FOLDER]
 //           [--keep FOLDER] [PLUGIN]
 //
@@ -21,6 +22,9 @@
 // time is spent. A walk that fails is shrunk, and the shortest scenario found saved in
 // FOLDER (the program's folder unless given); the exit code is then 1. With --keep every walk
 // and its transcript are written into that folder, to compare the platforms' transcripts.
+//
+// --try opens the host's main window for a person to try the plug-in (Windows only; see
+// TryMode.h); with --record it writes what the host's records hold into FILE as it closes.
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +33,7 @@
 #include <fstream>
 #include <string>
 
+#include "simhost/desktop/TryMode.h"
 #include "simhost/hostfunctions/Handshake.h"
 #include "simhost/hostfunctions/PluginModule.h"
 #include "simhost/hostfunctions/SimHost.h"
@@ -50,6 +55,7 @@ int Usage() {
     std::fprintf(stderr, "usage: VARLUNE [--host-version HEX] [PLUGIN]\n"
                          "       VARLUNE --script FILE [--screenshots FOLDER] [--checked] [PLUGIN]\n"
                          "       VARLUNE --script-help\n"
+                         "       VARLUNE --try [--record FILE] [PLUGIN]\n"
                          "       VARLUNE --walks SEED COUNT [--actions N] [--display DPI]"
                          " [--minutes M] [--failures FOLDER] [--keep FOLDER] [PLUGIN]\n");
     return 2;
@@ -120,7 +126,8 @@ int main(int argc, char** argv) {
     // Pictures stay in the build tree, next to the program, unless a folder is named.
     std::string script, screenshots = programFolder + "screenshots";
     WalkPlan walks;
-    bool checked = false;
+    bool checked = false, interactive = false;
+    std::string record;
     walks.failures = programFolder;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--host-version") == 0 && i + 1 < argc)
@@ -142,6 +149,10 @@ int main(int argc, char** argv) {
             walks.kept = std::string(argv[++i]) + "/";
         else if (std::strcmp(argv[i], "--checked") == 0)
             checked = true;
+        else if (std::strcmp(argv[i], "--try") == 0)
+            interactive = true;
+        else if (std::strcmp(argv[i], "--record") == 0 && i + 1 < argc)
+            record = argv[++i];
         else if (std::strcmp(argv[i], "--script-help") == 0) {
             std::fputs(ScenarioActionHelp().c_str(), stdout);
             return 0;
@@ -153,6 +164,8 @@ int main(int argc, char** argv) {
             pluginPath = argv[i];
     }
 
+    if (interactive)
+        return RunTryMode(pluginPath, record);
     if (walks.count > 0 || walks.minutes > 0)
         return RunWalks(pluginPath, walks);
     if (!script.empty() && checked) {

@@ -75,3 +75,13 @@ set_tests_properties(windows_demo_score_tour PROPERTIES
   ENVIRONMENT "${NK_WINE_ENVIRONMENT}"
   PASS_REGULAR_EXPRESSION "1   Brass and Low Brass +4 +Horn in F 1"
   FAIL_REGULAR_EXPRESSION "FAILED")
+
+# The interactive host driven by real X input (xdotool) in the display the suite runs in.
+add_test(NAME windows_try_real_input
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/try-real-input.sh ${WINE_PROGRAM}
+                 $<TARGET_FILE:VARLUNE> ${CMAKE_CURRENT_SOURCE_DIR}/windows/try-real-input.expected
+                 ${CMAKE_BINARY_DIR}/try-real-input
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+set_tests_properties(windows_try_real_input PROPERTIES
+  ENVIRONMENT "${NK_WINE_ENVIRONMENT}" SKIP_RETURN_CODE 77 TIMEOUT 120
+  FIXTURES_REQUIRED wine_unmanaged_windows RUN_SERIAL TRUE)

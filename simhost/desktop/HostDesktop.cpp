@@ -93,13 +93,7 @@ void HostDesktop::PumpMessages() {
                PeekMessageW(&message, nullptr, WM_TIMER + 1, 0xFFFFFFFFu, PM_REMOVE);
     };
     while (next()) {
-        bool handled = false;
-        for (HWND dialog : PluginDialogs::Open())
-            if (IsDialogMessageW(dialog, &message)) {
-                handled = true;
-                break;
-            }
-        if (handled)
+        if (PluginDialogs::TakeDialogMessage(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -88,4 +88,11 @@ std::vector<HWND> Open() {
     return open;
 }
 
+bool TakeDialogMessage(MSG& message) {
+    for (HWND dialog : Open())
+        if (IsDialogMessageW(dialog, &message))
+            return true;
+    return false;
+}
+
 } // namespace PluginDialogs

@@ -24,4 +24,9 @@ bool Destroy(HWND dialog);
 // The dialogs made by Create that still exist, in creation order.
 std::vector<HWND> Open();
 
+// Offers a message from the host's queue to IsDialogMessageW of each open dialog, as a host's
+// message loop does so that keyboard navigation and mnemonics work in modeless dialogs; true
+// when a dialog took it (it is then handled and must not be dispatched).
+bool TakeDialogMessage(MSG& message);
+
 } // namespace PluginDialogs

@@ -22,15 +22,7 @@ constexpr int kSecondScoreDefinitions = 12;
 void RunMessageLoop(ScoreWindow& window) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (window.TranslateShortcut(message))
-            continue;
-        bool dialogMessage = false;
-        for (HWND dialog : PluginDialogs::Open())
-            if (IsDialogMessageW(dialog, &message)) {
-                dialogMessage = true;
-                break;
-            }
-        if (dialogMessage)
+        if (window.TranslateShortcut(message) || PluginDialogs::TakeDialogMessage(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
